@@ -3,6 +3,8 @@
 #include "output/mailsender.h"
 #include "output/ui/mailsending.h"
 
+#include "support/testsmtp.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,67 +22,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool smtpConfigured()
-{
-    return !qEnvironmentVariable("CAIXA_TEST_SMTP_PLAIN_PORT").isEmpty();
-}
-
-#define REQUIRE_SMTP()                                                                                       \
-    do {                                                                                                     \
-        if (!smtpConfigured()) {                                                                             \
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))                                         \
-                QFAIL("Servidor SMTP de teste não configurado; rode ./run test");                            \
-            QSKIP("Servidor SMTP de teste não configurado; rode ./run test");                                \
-        }                                                                                                    \
-    } while (false)
-
-QDir mailDir()
-{
-    return QDir(qEnvironmentVariable("CAIXA_TEST_SMTP_MAILDIR"));
-}
-
-MailAccount account(const QString& listener)
-{
-    MailAccount a;
-    a.host = u"127.0.0.1"_s;
-    a.username = u"caixa"_s;
-    a.password = u"segredo"_s;
-    a.from = u"caixa@loja.example"_s;
-    a.caFile = qEnvironmentVariable("CAIXA_TEST_SMTP_CA");
-    a.ssl = listener == u"tls"_s;
-    a.tls = listener == u"starttls"_s;
-    a.port = qEnvironmentVariable(listener == u"tls"_s        ? "CAIXA_TEST_SMTP_TLS_PORT"
-                                  : listener == u"starttls"_s ? "CAIXA_TEST_SMTP_STARTTLS_PORT"
-                                                              : "CAIXA_TEST_SMTP_PLAIN_PORT")
-                 .toInt();
-    return a;
-}
-
-// Waits for the JSON the test server writes for a mail whose subject is `subject`.
-QJsonObject delivered(const QString& subject)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000) {
-        for (const QString& name : mailDir().entryList({u"*.json"_s}, QDir::Files)) {
-            QFile f(mailDir().filePath(name));
-            if (!f.open(QIODevice::ReadOnly))
-                continue;
-            const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
-            if (o.value(u"subject"_s).toString() == subject)
-                return o;
-        }
-        QTest::qWait(50);
-    }
-    return {};
-}
-
-int closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
+using testsmtp::account;
+using testsmtp::closedPort;
+using testsmtp::delivered;
 
 } // namespace
 
@@ -175,7 +119,7 @@ void TestMailSender::shouldDeliverOverEachSecurity_data()
 
 void TestMailSender::shouldDeliverOverEachSecurity()
 {
-    REQUIRE_SMTP();
+    REQUIRE_TEST_SMTP();
     QFETCH(QString, listener);
     const QString subject = u"Sangria no Caixa – Loja São João (%1)"_s.arg(listener);
     QTemporaryDir dir;
@@ -253,7 +197,7 @@ void TestMailSender::shouldRefuseWithoutServerConfigured()
 
 void TestMailSender::shouldNotRetryARefusedPassword()
 {
-    REQUIRE_SMTP();
+    REQUIRE_TEST_SMTP();
     MailAccount a = account(u"starttls"_s);
     a.password = u"errada"_s;
     MailMessage m;
@@ -270,7 +214,7 @@ void TestMailSender::shouldNotRetryARefusedPassword()
 
 void TestMailSender::shouldSendOffTheWindowThread()
 {
-    REQUIRE_SMTP();
+    REQUIRE_TEST_SMTP();
     MailMessage m;
     m.subject = u"Abertura do Caixa"_s;
     m.recipients = {{QString(), u"x@loja.example"_s}};
