@@ -34,6 +34,8 @@ int runCaixa(int argc, char** argv)
     dm.setLoggedUser(args.size() > 2 ? args.at(2) : QString());
 
     TFrmfechacaixa01 window(dm);
+    if (!window.FormCreate())
+        return 1;
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFrmfechacaixa01::bringToFront);
     window.show();
     return QApplication::exec();
