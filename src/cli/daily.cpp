@@ -3,6 +3,10 @@
 #include "app/brformat.h"
 #include "app/dailysummary.h"
 #include "app/tdm.h"
+#include "reports/dailyreport.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <QTextStream>
 
@@ -38,11 +42,42 @@ int resumo(Context& c)
     return 0;
 }
 
+int diario(Context& c)
+{
+    c.options.allow({u"data"_s, u"turno"_s, u"saida"_s});
+    const QDate day = c.options.date(u"data"_s);
+    if (!c.options.has(u"turno"_s))
+        throw UsageError{u"Informe --turno NOME"_s};
+    if (!startDataModule(c))
+        return 1;
+    ReportPrinter printer;
+    printer.setMessageSink(&c.messages);
+    DailyResultsReport report(*c.dm, printer);
+    const DailyReportResult result = report.detailedGeneral(day, c.options.value(u"turno"_s));
+    if (!result.printed || !QFileInfo::exists(result.textFile)) {
+        c.messages.show(MessageSink::Kind::Error, QString(), u"Nenhum relatório foi gravado."_s);
+        return 1;
+    }
+    QString written = result.textFile;
+    if (c.options.has(u"saida"_s)) {
+        written = c.options.value(u"saida"_s);
+        QFile::remove(written);
+        if (!QFile::copy(result.textFile, written)) {
+            c.messages.show(MessageSink::Kind::Error, QString(), u"Não foi possível gravar %1."_s.arg(written));
+            return 1;
+        }
+    }
+    QTextStream(stdout) << u"Relatório gravado em "_s << written << '\n';
+    return 0;
+}
+
 } // namespace
 
 QList<Command> dailyCommands()
 {
     return {
+        {u"diario"_s, u"diario --data AAAA-MM-DD --turno NOME [--saida ARQUIVO]   grava o relatório do caixa do dia"_s,
+         diario},
         {u"resumo"_s, u"resumo --data AAAA-MM-DD   calcula o resumo do caixa do dia e mostra a linha gravada"_s, resumo},
     };
 }

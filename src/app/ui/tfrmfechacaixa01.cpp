@@ -9,6 +9,7 @@
 #include "app/messagesink.h"
 #include "app/tdm.h"
 #include "app/trimworkingset.h"
+#include "reports/ui/trptfechamentoperiodocaixa01.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -183,7 +184,9 @@ void TFrmfechacaixa01::BitBtn7Click()
         ui->PB2->setMaximum(pix.marked);
         ui->PB2->setValue(pix.marked);
     }
-    notReady(u"O relatório de resultados do caixa"_s);
+    TRptFechamentoPeriodoCaixa01 report(m_dm, this);
+    report.setOnPrinted([this](const QDate& day, bool withButton) { revealSummary(day, withButton); });
+    runModal(report);
 }
 
 void TFrmfechacaixa01::BitBtn5Click()
