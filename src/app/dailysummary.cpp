@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "tdm.h"
+#include "vocabulary.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -24,14 +25,6 @@ QString salesInsert(const char* table, const char* condition)
            "from caixa where (data >= :DataI) and (data <= :Dataf) and CodigoFuncionario in %3 and %4 "
            "order by Controle"_s.arg(QString::fromLatin1(table), QString::fromLatin1(kNoteNumber),
                                      QString::fromLatin1(kListed), QString::fromLatin1(condition));
-}
-
-bool isAny(const QString& value, std::initializer_list<const char16_t*> options)
-{
-    for (const char16_t* o : options)
-        if (value == QStringView(o))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -103,17 +96,17 @@ DailySummaryResult DailySummary::compute(const QDate& day)
             const QString tipo = rows.value(u"Tipo"_s).toString();
             const double c = rows.value(u"Credito"_s).toDouble();
             const double d = rows.value(u"Debito"_s).toDouble();
-            if (isAny(especie, {u"Dinheiro", u"DINHEIRO"}))
+            if (isOneOf(especie, {u"Dinheiro", u"DINHEIRO"}))
                 dinheiro += c;
-            if (isAny(especie, {u"Cheque", u"CHEQUE"}))
+            if (isOneOf(especie, {u"Cheque", u"CHEQUE"}))
                 cheque += c;
-            if (isAny(especie, {u"Cartão de Credito", u"CARTÃO DE CREDITO", u"CARTAO CREDITO"}))
+            if (isOneOf(especie, {u"Cartão de Credito", u"CARTÃO DE CREDITO", u"CARTAO CREDITO"}))
                 credito += c;
-            if (isAny(especie, {u"Cartão de Debito", u"CARTÃO DE DEBITO", u"CARTAO DEBITO"}))
+            if (isOneOf(especie, {u"Cartão de Debito", u"CARTÃO DE DEBITO", u"CARTAO DEBITO"}))
                 debito += c;
             if (especie == u"Crediario"_s)
                 crediario += c;
-            if (!isAny(especie, {u"Crediario", u"Diferença na Troca", u"Recebimento Crediario"}))
+            if (!isOneOf(especie, {u"Crediario", u"Diferença na Troca", u"Recebimento Crediario"}))
                 outras += c;
             if (especie == u"Diferença na Troca"_s)
                 diferenca += c;

@@ -20,8 +20,8 @@ void StderrMessageSink::show(Kind, const QString& title, const QString& text)
 
 bool StderrMessageSink::ask(const QString& title, const QString& text)
 {
-    show(Kind::Information, title, text + u" (respondido: Não)"_s);
-    return false;
+    show(Kind::Information, title, text + (answer ? u" (respondido: Sim)"_s : u" (respondido: Não)"_s));
+    return answer;
 }
 
 Options::Options(const QStringList& args)

@@ -20,7 +20,9 @@ namespace cli {
 class StderrMessageSink final : public MessageSink {
 public:
     void show(Kind kind, const QString& title, const QString& text) override;
-    bool ask(const QString& title, const QString& text) override; // always no: nobody to answer
+    // Nobody is there to answer: questions get `answer` (no, unless a command says otherwise).
+    bool ask(const QString& title, const QString& text) override;
+    bool answer = false;
 };
 
 // Options of one command line: "--name value" pairs.

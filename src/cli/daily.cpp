@@ -44,7 +44,11 @@ int resumo(Context& c)
 
 int diario(Context& c)
 {
-    c.options.allow({u"data"_s, u"turno"_s, u"saida"_s});
+    c.options.allow({u"data"_s, u"turno"_s, u"saida"_s, u"tipo"_s});
+    const QString tipo = c.options.value(u"tipo"_s, u"detalhado"_s);
+    static const QStringList tipos = {u"detalhado"_s, u"resumido"_s, u"turno-detalhado"_s, u"turno-resumido"_s};
+    if (!tipos.contains(tipo))
+        throw UsageError{u"Tipo de relatório inválido: %1 (use %2)"_s.arg(tipo, tipos.join(u" | "_s))};
     const QDate day = c.options.date(u"data"_s);
     if (!c.options.has(u"turno"_s))
         throw UsageError{u"Informe --turno NOME"_s};
@@ -53,7 +57,13 @@ int diario(Context& c)
     ReportPrinter printer;
     printer.setMessageSink(&c.messages);
     DailyResultsReport report(*c.dm, printer);
-    const DailyReportResult result = report.detailedGeneral(day, c.options.value(u"turno"_s));
+    const QString turno = c.options.value(u"turno"_s);
+    // Asking the tool for the summarized report is the answer to its question.
+    c.messages.answer = true;
+    const DailyReportResult result = tipo == u"resumido"_s        ? report.summarizedGeneral(day, turno)
+                                     : tipo == u"turno-detalhado"_s ? report.detailedShift(day, turno)
+        : tipo == u"turno-resumido"_s  ? report.summarizedShift(day, turno)
+                                       : report.detailedGeneral(day, turno);
     if (!result.printed || !QFileInfo::exists(result.textFile)) {
         c.messages.show(MessageSink::Kind::Error, QString(), u"Nenhum relatório foi gravado."_s);
         return 1;
@@ -76,7 +86,9 @@ int diario(Context& c)
 QList<Command> dailyCommands()
 {
     return {
-        {u"diario"_s, u"diario --data AAAA-MM-DD --turno NOME [--saida ARQUIVO]   grava o relatório do caixa do dia"_s,
+        {u"diario"_s,
+         u"diario --data AAAA-MM-DD --turno NOME [--tipo detalhado|resumido|turno-detalhado|turno-resumido] "
+         "[--saida ARQUIVO]   grava o relatório do caixa do dia"_s,
          diario},
         {u"resumo"_s, u"resumo --data AAAA-MM-DD   calcula o resumo do caixa do dia e mostra a linha gravada"_s, resumo},
     };

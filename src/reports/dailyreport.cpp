@@ -4,6 +4,7 @@
 #include "app/clock.h"
 #include "app/messagesink.h"
 #include "app/tdm.h"
+#include "app/vocabulary.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool isAny(const QString& v, std::initializer_list<const char16_t*> options)
-{
-    for (const char16_t* o : options)
-        if (v == QStringView(o))
-            return true;
-    return false;
-}
 
 const char16_t* const kPix[] = {u"PIX", u"Pagamento Instântaneo (PIX) Estático", u"Recebimento Crediario Pix"};
 
@@ -43,26 +36,26 @@ void DailyTotals::add(const WorkRow& row, DailyForm form)
     const QString& e = row.especie;
     const double amount = row.amount();
     if (row.source.es == u'E') {
-        if (isAny(e, {u"DINHEIRO", u"Dinheiro", u"BANCO"}))
+        if (isOneOf(e, {u"DINHEIRO", u"Dinheiro", u"BANCO"}))
             cash.add(amount);
         if (form != DailyForm::F && isPix(e))
             pix += amount;
-        if (isAny(e, {u"BOLETO", u"boleto"}))
+        if (isOneOf(e, {u"BOLETO", u"boleto"}))
             boleto += amount;
         if (e == u"VALE TROCA"_s)
             voucher += amount;
-        if (isAny(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
+        if (isOneOf(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
             credCash += amount;
-        if (isAny(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}) ||
+        if (isOneOf(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}) ||
             (form != DailyForm::F && e == u"CARTÃO DE DEBITO"_s))
             debit += amount;
-        if (isAny(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO", u"Recebimento Crediario Cartao Credito"}))
+        if (isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO", u"Recebimento Crediario Cartao Credito"}))
             credit += amount;
         if (form == DailyForm::A && e == u"BAIXA CARTAO ANTIGO"_s)
             oldCard += amount;
-        if (isAny(e, {u"CHEQUE", u"Cheque"}))
+        if (isOneOf(e, {u"CHEQUE", u"Cheque"}))
             cheque.add(amount);
-        if (isAny(e, {u"Crediario", u"CREDIARIO", u"CREDITO LOJA"}))
+        if (isOneOf(e, {u"Crediario", u"CREDIARIO", u"CREDITO LOJA"}))
             crediario += amount;
         if (e == u"D.VALE TROCA ENTRADA"_s)
             voucherIn += row.Credito;
@@ -76,17 +69,40 @@ void DailyTotals::add(const WorkRow& row, DailyForm form)
             bank += amount;
         if (e == u"DEVOLUCAO"_s)
             returns += amount;
-        if (isAny(e, {u"DINHEIRO", u"Dinheiro", u"Pagamento Pagar Dinheiro"}))
+        if (isOneOf(e, {u"DINHEIRO", u"Dinheiro", u"Pagamento Pagar Dinheiro"}))
             cashOut += amount;
         if (e == u"CARTAO DEBITO"_s)
             cardOut += amount;
-        if (isAny(e, {u"CHEQUE", u"Cheque", u"Pagamento Pagar Cheque"}))
+        if (isOneOf(e, {u"CHEQUE", u"Cheque", u"Pagamento Pagar Cheque"}))
             chequesOut += amount;
         if (e == u"SANGRIA"_s)
             withdrawals += amount;
         if (e == u"D.VALE TROCA SAIDA"_s)
             voucherOut += amount;
     }
+}
+
+double DailyTotals::withChange() const
+{
+    return pix + cash.value() + boleto + credCash + debit + credit + crediario + cheque.value() + voucher + voucherIn +
+           change;
+}
+
+double DailyTotals::withoutChange() const
+{
+    // The voucher returns paid out, not those received, as the report has always added them.
+    return pix + cash.value() + credCash + boleto + debit + credit + crediario + cheque.value() + voucher + voucherOut;
+}
+
+double DailyTotals::dayBalance() const
+{
+    return pix + cash.value() + change + boleto + credCash + debit + credit + crediario + cheque.value() + voucher +
+           voucherIn - payments;
+}
+
+double DailyTotals::cashBalance() const
+{
+    return change + cash.value() + credCash - cashOut - (withdrawals - returns - voucherOut);
 }
 
 // --- statements -------------------------------------------------------------------------------
@@ -171,15 +187,15 @@ QList<WorkRow> DailyResultsReport::rulesFor(const CashRow& r, DailyForm form)
         case 5:
             return exitDebit && e == u"DINHEIRO"_s ? std::optional(std::pair('D', e)) : std::nullopt;
         case 6:
-            return (r.Credito != 0 && e == u"CHEQUE"_s && r.es == u"E"_s && nc && isAny(r.Tipo, {u"CREDITO", u"CHEQUE"}))
+            return (r.Credito != 0 && e == u"CHEQUE"_s && r.es == u"E"_s && nc && isOneOf(r.Tipo, {u"CREDITO", u"CHEQUE"}))
                        ? std::optional(std::pair('C', e)) : std::nullopt;
         case 7:
             return (r.Credito != 0 && e == u"DINHEIRO"_s && r.es == u"E"_s && nc &&
-                    isAny(r.Tipo, {u"CREDITO", u"DINHEIRO"}))
+                    isOneOf(r.Tipo, {u"CREDITO", u"DINHEIRO"}))
                        ? std::optional(std::pair('C', e)) : std::nullopt;
         case 8: {
-            const bool kind = form == DailyForm::Shift ? isAny(e, {u"PIX", u"Recebimento Crediario Pix"}) : isPix(e);
-            return (r.Credito != 0 && kind && r.es == u"E"_s && nc && isAny(r.Tipo, {u"CREDITO", u"PIX"}))
+            const bool kind = form == DailyForm::Shift ? isOneOf(e, {u"PIX", u"Recebimento Crediario Pix"}) : isPix(e);
+            return (r.Credito != 0 && kind && r.es == u"E"_s && nc && isOneOf(r.Tipo, {u"CREDITO", u"PIX"}))
                        ? std::optional(std::pair('C', u"PIX"_s)) : std::nullopt;
         }
         case 9:
@@ -251,27 +267,27 @@ QString DailyResultsReport::kindLabel(const QString& e, const QString& es, Daily
         return u"C.Pagar Cheq"_s;
     if ((e == u"D.VALE TROCA SAIDA"_s && out) || (e == u"D.VALE TROCA ENTRADA"_s && in))
         return u"D.V.Tr./Dinh."_s;
-    if (isAny(e, {u"DINHEIRO", u"Dinheiro"}) && in)
+    if (isOneOf(e, {u"DINHEIRO", u"Dinheiro"}) && in)
         return u"Receb.Dinheiro"_s;
     if (isPix(e) && in && !f)
         return u"Receb.Pix"_s;
-    if (isAny(e, {u"BOLETO", u"boleto"}) && in)
+    if (isOneOf(e, {u"BOLETO", u"boleto"}) && in)
         return u"Receb.Boleto"_s;
-    if (isAny(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
+    if (isOneOf(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
         return u"Receb.Cred.Dinh."_s;
-    if (isAny(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}) ||
+    if (isOneOf(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}) ||
         (!f && e == u"CARTÃO DE DEBITO"_s))
         return u"Receb.C.Debito"_s;
-    if (f ? isAny(e, {u"CARTAO CREDITO", u"Cartão de Credito"})
-          : isAny(e, {u"CARTAO CREDITO", u"CARTÃO DE CREDITO", u"Cartão de Credito", u"Recebimento Crediario Cartao Credito"}))
+    if (f ? isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito"})
+          : isOneOf(e, {u"CARTAO CREDITO", u"CARTÃO DE CREDITO", u"Cartão de Credito", u"Recebimento Crediario Cartao Credito"}))
         return u"Venda C.Credito"_s;
     if (e == u"BAIXA CARTAO ANTIGO"_s && form == DailyForm::A)
         return u"Cartao Antigo"_s;
     if (e == u"VALE TROCA"_s)
         return u"Vale Troca"_s;
-    if (isAny(e, {u"CHEQUE", u"Cheque"}))
+    if (isOneOf(e, {u"CHEQUE", u"Cheque"}))
         return u"Cheque"_s;
-    if (isAny(e, {u"Crediario", u"CREDIARIO"}))
+    if (isOneOf(e, {u"Crediario", u"CREDIARIO"}))
         return u"Crediario"_s;
     return {};
 }
@@ -391,9 +407,6 @@ QList<WorkRow> DailyResultsReport::fillWorkTable(const QList<CashRow>& rows, Dai
                       {u":NomeFuncionario"_s, s.NomeFuncionario}, {u":troco"_s, s.troco}});
         }
     });
-    // Listed in note order, compared as text; equal notes keep their order.
-    std::stable_sort(work.begin(), work.end(),
-                     [](const WorkRow& a, const WorkRow& b) { return a.codigonota < b.codigonota; });
     return work;
 }
 
@@ -408,13 +421,18 @@ double DailyResultsReport::discounts(const QDate& day, int turno, const QString&
     return sum;
 }
 
-double DailyResultsReport::crediarioOfTheDay(const QDate& day, const QString& sql)
+double DailyResultsReport::crediarioOfTheDay(const QDate& day, const QString& sql, QList<ReceivableLine>* lines)
 {
     double sum = 0;
     QSqlQuery q = m_dm.MyConnection1().query(u"tbreceberdia"_s, sql, {{u":Datai"_s, day}, {u":DataF"_s, day}});
-    while (q.next())
-        if (const double v = q.value(u"Valor"_s).toDouble(); v != 0)
+    while (q.next()) {
+        const double v = q.value(u"Valor"_s).toDouble();
+        if (v != 0)
             sum += v;
+        if (lines)
+            lines->append({q.value(u"CodigoCliente"_s).toDouble(), q.value(u"NomeCliente"_s).toString(),
+                           q.value(u"CodigoNota"_s).toString(), v});
+    }
     return sum;
 }
 
@@ -499,17 +517,14 @@ int DailyResultsReport::movementLines(const QList<WorkRow>& rows, DailyForm form
     return line - 1; // the last movement line (5 when there is none)
 }
 
-int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, double dayChange)
+int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, double dayChange, bool shiftStyles)
 {
     const QString money = u"#,##0.00"_s;
     const double cash = t.cash.value(), cheque = t.cheque.value(), entries = t.entries.value();
-    const double comTroco = t.pix + cash + t.boleto + t.credCash + t.debit + t.credit + t.crediario + cheque +
-                            t.voucher + t.voucherIn + t.change;
-    const double semTroco = t.pix + cash + t.credCash + t.boleto + t.debit + t.credit + t.crediario + cheque +
-                            t.voucher + t.voucherOut;
-    const double saldoDia = t.pix + cash + t.change + t.boleto + t.credCash + t.debit + t.credit + t.crediario +
-                            cheque + t.voucher + t.voucherIn - t.payments;
-    const double saldoDinheiro = t.change + cash + t.credCash - t.cashOut - (t.withdrawals - t.returns - t.voucherOut);
+    const double comTroco = t.withChange();
+    const double semTroco = t.withoutChange();
+    const double saldoDia = t.dayBalance();
+    const double saldoDinheiro = t.cashBalance();
     const QString dashes = u"----------"_s;
 
     struct Line {
@@ -525,38 +540,42 @@ int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, dou
     int valueColumn = 50;
 
     if (form == DailyForm::N) {
+        // The detailed shift report prints this layout with the styles of form "A".
         const int b = kBold;
+        const int l = shiftStyles ? k20 : kBold;        // labels
+        const int v = shiftStyles ? k20 : kBold;        // values printed in 20 cpi there
+        const int lc = kBold;                           // the credit card label stays bold
         lines = {
-            {0, u"RECEBIMENTO DE DINHEIRO.............R$"_s, cash, b, b},
-            {1, u"RECEBIMENTO DE PIX..................R$"_s, t.pix, b, b},
-            {2, u"RECEBIMENTO DE BOLETO...............R$"_s, t.boleto, b, b},
-            {3, u"RECEBIMENTO DE VALE.................R$"_s, t.voucher, b, b},
-            {4, u"RECEBIMENTO DE CREDIARIO DINHEIRO ..R$"_s, t.credCash, b, b},
-            {5, u"RECEBIMENTO DE CARTAO DE DEBITO.....R$"_s, t.debit, b, b},
-            {6, u"RECEBIMENTO DE CARTAO DE.CREDITO....R$"_s, t.credit, b, b},
-            {7, u"RECEBIMENTO DE CHEQUE...............R$"_s, cheque, b, b},
-            {8, u"ENTRADA DE DEV.V.TROCO DINHEIRO.R$"_s, t.voucherIn, b, b},
-            {10, {}, entries - t.change, b, b},
-            {12, u"CREDIARIO FEITO NO DIA............. R$"_s, t.crediarioDia, b, b},
-            {15, u"SAIDA PAGTO. P/BANCO   .............R$"_s, t.bank, b, b},
-            {16, u"SAIDA DEVOLUÇÃO DE PRODUTO..........R$"_s, t.returns, b, b},
-            {17, u"SAIDA DE DINHEIRO...................R$"_s, t.cashOut, b, b},
-            {18, u"SAIDA DE CARTÃO.....................R$"_s, t.cardOut, b, b},
-            {19, u"SAIDA DE CHEQUES....................R$"_s, t.chequesOut, b, b},
-            {20, u"SAIDA DE SANGRIA....................R$"_s, t.withdrawals, b, b},
-            {21, u"SAIDA DE DESCONTOS..................R$"_s, t.discounts, b, b},
-            {22, u"SAIDA DE DEV.V.TROCO DINHEIRO.......R$"_s, t.voucherOut, b, b},
-            {24, {}, t.payments + t.discounts + t.returns, b, b},
-            {26, u"TOTAL COM O TROCO...................R$"_s, comTroco, b, b},
-            {27, u"TROCO...............................R$"_s, t.change, b, b},
-            {28, u"TOTAL SEM O TROCO...................R$"_s, semTroco, b, b},
-            {29, u"TOTAL DE DESCONTOS..................R$"_s, t.discounts, b, b},
-            {30, u"TOTAL DE PAGAMENTOS.................R$"_s, t.payments, b, b},
-            {31, u"SALDO DO DIA........................R$"_s, saldoDia, b, b},
-            {32, u"TOTAL DE DEVOLUÇÃO..................R$"_s, t.returns, b, b},
-            {33, u"SALDO EM DINHEIRO...................R$"_s, saldoDinheiro, b, b},
+            {0, u"RECEBIMENTO DE DINHEIRO.............R$"_s, cash, l, b},
+            {1, u"RECEBIMENTO DE PIX..................R$"_s, t.pix, l, b},
+            {2, u"RECEBIMENTO DE BOLETO...............R$"_s, t.boleto, l, b},
+            {3, u"RECEBIMENTO DE VALE.................R$"_s, t.voucher, l, b},
+            {4, u"RECEBIMENTO DE CREDIARIO DINHEIRO ..R$"_s, t.credCash, l, v},
+            {5, u"RECEBIMENTO DE CARTAO DE DEBITO.....R$"_s, t.debit, l, b},
+            {6, u"RECEBIMENTO DE CARTAO DE.CREDITO....R$"_s, t.credit, lc, v},
+            {7, u"RECEBIMENTO DE CHEQUE...............R$"_s, cheque, l, v},
+            {8, u"ENTRADA DE DEV.V.TROCO DINHEIRO.R$"_s, t.voucherIn, l, v},
+            {10, {}, entries - t.change, l, v},
+            {12, u"CREDIARIO FEITO NO DIA............. R$"_s, t.crediarioDia, l, v},
+            {15, u"SAIDA PAGTO. P/BANCO   .............R$"_s, t.bank, l, b},
+            {16, u"SAIDA DEVOLUÇÃO DE PRODUTO..........R$"_s, t.returns, l, b},
+            {17, u"SAIDA DE DINHEIRO...................R$"_s, t.cashOut, l, b},
+            {18, u"SAIDA DE CARTÃO.....................R$"_s, t.cardOut, l, b},
+            {19, u"SAIDA DE CHEQUES....................R$"_s, t.chequesOut, l, b},
+            {20, u"SAIDA DE SANGRIA....................R$"_s, t.withdrawals, l, b},
+            {21, u"SAIDA DE DESCONTOS..................R$"_s, t.discounts, l, b},
+            {22, u"SAIDA DE DEV.V.TROCO DINHEIRO.......R$"_s, t.voucherOut, l, b},
+            {24, {}, t.payments + t.discounts + t.returns, l, v},
+            {26, u"TOTAL COM O TROCO...................R$"_s, comTroco, l, b},
+            {27, u"TROCO...............................R$"_s, t.change, l, b},
+            {28, u"TOTAL SEM O TROCO...................R$"_s, semTroco, l, b},
+            {29, u"TOTAL DE DESCONTOS..................R$"_s, t.discounts, l, b},
+            {30, u"TOTAL DE PAGAMENTOS.................R$"_s, t.payments, l, b},
+            {31, u"SALDO DO DIA........................R$"_s, saldoDia, l, b},
+            {32, u"TOTAL DE DEVOLUÇÃO..................R$"_s, t.returns, l, b},
+            {33, u"SALDO EM DINHEIRO...................R$"_s, saldoDinheiro, l, b},
         };
-        m_printer.ImpF(S + 9, 49, dashes, b);
+        m_printer.ImpF(S + 9, 49, dashes, shiftStyles ? k20 : b);
         m_printer.ImpF(S + 23, 49, dashes, b);
         ruleOffset = 25;
         sectionsOffset = 37;
@@ -648,9 +667,335 @@ int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, dou
         if (l.value)
             m_printer.ImpNumero(S + l.offset, valueColumn, *l.value, money, l.valueStyle);
     }
-    m_printer.Imp(S + ruleOffset, 1, rule(73));
+    m_printer.Imp(S + ruleOffset, 1, rule(shiftStyles ? 57 : 73));
     return S + sectionsOffset;
 }
+
+// --- sections -------------------------------------------------------------------------------
+
+namespace {
+
+const QString kSqlItemsN =
+    u"select i.*, (select c.especie from caixa c where c.codigonota = i.Codigonota order by c.Controle limit 1) "
+    "as pagamento, (select g.descricao from grupo g where g.codigogrupo = i.CodigoGrupo limit 1) as grupocadastro "
+    "from ItensSaida i where (i.nfcancelada=\"N\") and concat(cast(i.data as char(10)),' ',cast(i.hora as char(5))) "
+    ">= :Datai and concat(cast(i.data as char(10)),' ',cast(i.hora as char(5))) <= :Dataf order by i.Contador"_s;
+const QString kSqlItemsShift =
+    u"select i.*, (select c.especie from caixa c where ((c.especie<>\"AD.TROCO\") and (c.codigonota=i.Codigonota) "
+    "and (c.data=i.Data)) order by c.Controle limit 1) as pagamento, (select g.descricao from grupo g where "
+    "g.codigogrupo = i.CodigoGrupo limit 1) as grupocadastro from ItensSaida i where (i.nfcancelada=\"N\") and "
+    "concat(cast(i.data as char(10)),' ',cast(i.hora as char(5))) >= :Datai and concat(cast(i.data as char(10)),' ',"
+    "cast(i.hora as char(5))) <= :Dataf order by i.Contador"_s;
+const QString kSqlItemsA =
+    u"select i.*, (select c.especie from caixa c where ((c.especie<>\"AD.TROCO\") and (c.codigonota=i.Codigonota) "
+    "and (c.data=i.Data)%1) order by c.Controle limit 1) as pagamento, (select g.descricao from grupo g where "
+    "g.codigogrupo = i.CodigoGrupo limit 1) as grupocadastro, (select p.un from produto p where p.codigoproduto = "
+    "i.Codigoproduto limit 1) as unidade from itenssaida i where (i.data =:datai) and (i.nfcancelada=\"N\")%2 "
+    "order by i.Contador"_s;
+const QString kSqlItemsF =
+    u"select i.*, '' as pagamento, (select g.descricao from grupo g where g.codigogrupo = i.CodigoGrupo limit 1) as "
+    "grupocadastro from ItensSaida i where ((i.nfce is not null) or (i.nfce <>\"\")) and concat(cast(i.data as "
+    "char(10)),' ',cast(i.hora as char(5))) >= :Datai and concat(cast(i.data as char(10)),' ',cast(i.hora as "
+    "char(5))) <= :Dataf order by i.Contador"_s;
+const QString kSqlInsertItem =
+    u"insert into itenssaidatempgrupo (codigonota, data, codigoproduto, produto, especie, grupo, codigogrupo, "
+    "codigofuncionario, preco, qt, total, nomefuncionario) values (:codigonota, :data, :codigoproduto, :produto, "
+    ":especie, :grupo, :codigogrupo, :codigofuncionario, :preco, :qt, :total, :nomefuncionario)"_s;
+const QString kSqlGroups =
+    u"select *,sum(qt) as totalQ,sum(total) as totalgrupo from itenssaidatempgrupo Group by Codigogrupo"_s;
+const QString kSqlSellersN = u"select data, codigofuncionario, nomefuncionario, Sum(preco*qt) as total from "
+                             "itenssaidatempgrupo where (data >= :Datai) and (data <= :Dataf) group by "
+                             "codigofuncionario"_s;
+const QString kSqlSellersA = u"select data, codigofuncionario, nomefuncionario, Sum(preco*qt) as total from "
+                             "itenssaidatempgrupo  group by codigofuncionario"_s;
+const QString kSqlSellersSales =
+    u"SELECT ItensSaida.Turno, ItensSaida.Data, Itenssaida.Codigofuncionario, Funcionario.nomefuncionario, "
+    "Sum(Preco*Qt) as Total  From Itenssaida  INNER JOIN Funcionario on Itenssaida.codigofuncionario = "
+    "funcionario.codigofuncionario  Where %1concat(cast(data as char(10)),' ',cast(hora as char(5))) >= :Datai and "
+    "concat(cast(data as char(10)),' ',cast(hora as char(5))) <= :Dataf and  (Itenssaida.NfCancelada=\"N\") and "
+    "(ifnull(Itenssaida.descparcela,'') <> \"TROCA\")  group by Itenssaida.CodigoFuncionario  Order By "
+    "Itenssaida.codigoNota"_s;
+const QString kSqlEntries = u"select * from itensnota where (itensnota.nfCancelada=\"N\") and (turno =:Mturno) and "
+                            "data =:data Order by codigoNota"_s;
+const QString kSqlReceivedN =
+    u"select  codigocliente,nome,nfce,totalpg,codigonota,dataquitacao,turno,especie,opcaovenda from receber  Where "
+    "((dataquitacao >=:Datai) and (dataquitacao<=:Datai)) and (turno =:Mturno) and (nfcancelada=\"N\") and  "
+    "((opcaovenda=\"CREDIARIO\") or ((opcaovenda=\"CARTÃO DE CREDITO\") or (opcaovenda=\"CARTAO DE CREDITO\")) or  "
+    "((opcaovenda=\"CARTÃO DE DEBITO\") or (opcaovenda=\"CARTAO DE DEBITO\")))  Order by Dataquitacao"_s;
+const QString kSqlReceivedA =
+    u"select  codigocliente,nome,nfce,totalpg,codigonota,dataquitacao,turno,especie,opcaovenda from receber Where "
+    "((dataquitacao >=:Datai) and (dataquitacao<=:Datai))%1 and (turno =:Mturno) and (nfcancelada=\"N\") and "
+    "(opcaovenda=\"CREDIARIO\") Order by dataquitacao"_s;
+
+QString paymentCode(const QString& especie)
+{
+    if (especie == u"DINHEIRO"_s)
+        return u"DH"_s;
+    if (especie == u"CARTAO DEBITO"_s)
+        return u"CD"_s;
+    if (especie == u"CARTAO CREDITO"_s)
+        return u"CR"_s;
+    if (especie == u"PIX"_s || especie == u"Pagamento Instântaneo (PIX) Estático"_s)
+        return u"PX"_s;
+    if (especie == u"CHEQUE"_s)
+        return u"CH"_s;
+    return {};
+}
+
+// A sale number held as a number, written as the sales programs write it.
+QString noteText(const QVariant& v)
+{
+    if (v.isNull())
+        return {};
+    return QString::number(v.toDouble(), 'f', 0);
+}
+
+} // namespace
+
+int DailyResultsReport::sectionFrame(int L, const QString& title, const QString& heading, int ruleLength)
+{
+    m_printer.Imp(L, 1, rule(ruleLength));
+    m_printer.ImpCentro(L + 1, 1, title, kBold);
+    m_printer.ImpCentro(L + 3, 1, heading, kBold);
+    m_printer.Imp(L + 4, 1, rule(ruleLength));
+    return L + 5;
+}
+
+int DailyResultsReport::closeSection(int line)
+{
+    m_printer.ImpF(line, 1, u" "_s, kBold);
+    m_printer.TamanhoQteLinhas = line;
+    return line;
+}
+
+int DailyResultsReport::groupSection(int L, DailyForm form, int ruleLength, double discountsOfItems)
+{
+    int line = sectionFrame(L, u"Totais de Produtos Vendidos Por Grupos"_s,
+                            u"Cod. Descricao                         Qtd.     Total R$."_s, ruleLength);
+    const bool diversos = form == DailyForm::A || form == DailyForm::Shift;
+    double sum = 0;
+    QSqlQuery q = m_dm.MyConnection1().query(u"MyItensSaida"_s, kSqlGroups);
+    while (q.next()) {
+        const QString grupo = q.value(u"grupo"_s).toString();
+        const double total = q.value(u"totalgrupo"_s).toDouble();
+        if (diversos && grupo.isEmpty()) {
+            m_printer.ImpF(line, 6, u"GRUPO DIVERSOS"_s, kBold);
+        } else {
+            m_printer.ImpNumero(line, 1, q.value(u"codigogrupo"_s).toDouble(), u"####"_s, kBold);
+            m_printer.ImpF(line, 6, grupo.left(30), kBold);
+            m_printer.ImpNumero(line, 40, q.value(u"totalQ"_s).toDouble(), u"0.00"_s, kBold);
+        }
+        m_printer.ImpNumero(line, 48, total, u"###,##0.00"_s, kBold);
+        sum += total;
+        ++line;
+    }
+    m_printer.ImpF(line, 48, u"----------"_s, kBold);
+    m_printer.ImpNumero(line + 1, 48, sum, u"###,##0.00"_s, kBold);
+    m_printer.ImpF(line + 2, 48, u"----------"_s, kBold);
+    m_printer.ImpNumero(line + 3, 48, discountsOfItems, u",###,##0.00"_s, kBold);
+    return closeSection(line + 5);
+}
+
+int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow& shift, DailyForm form,
+                                      int ruleLength, const QList<ReceivableLine>& crediario, double crediarioTotal)
+{
+    const AdminSettings& s = m_dm.settings();
+    DbConnection& db = m_dm.MyConnection1();
+    const bool a = form == DailyForm::A;
+    const bool f = form == DailyForm::F;
+    const bool noModel55 = s.NAOSAIFECHAMENTOCAIXANFE == u"N"_s;
+    const Binds window = {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}};
+
+    if (isOn(s.RELATORIOPRODUTOSVENDIDOS)) {
+        const QString heading = a ? u"Func Cont Un/Cod. Descricao     Qtd.   Unit   Total  D.T."_s
+                                : f ? u"Func Cont Cod. Descricao       Qtd.   Unit   Total  Desc"_s
+                                    : u"Func Cont Cod. Descricao       Qtd.   Unit   Total  D.T."_s;
+        int line = sectionFrame(L, u"Relatorio Geral de Produtos Vendidos"_s, heading, ruleLength);
+        QSqlQuery items = a ? db.query(u"MySaida"_s,
+                                       kSqlItemsA.arg(noModel55 ? u" and (ifnull(c.tiponotafiscal,0)<>55)"_s : QString(),
+                                                      noModel55 ? u" and (ifnull(i.tiponotafiscal,0)<>55)"_s : QString()),
+                                       {{u":datai"_s, day}})
+                          : db.query(u"MySaida"_s, f ? kSqlItemsF : form == DailyForm::Shift ? kSqlItemsShift : kSqlItemsN,
+                                     window);
+        struct Item {
+            QString note, produto, unidade, code, grupo;
+            QVariant data, codigoProduto, funcionario, nome;
+            double qt = 0, preco = 0, cheio = 0, desconto = 0, grupoCode = 99999, workPrice = 0, total = 0;
+            bool kg = false;
+        };
+        QList<Item> list;
+        while (items.next()) {
+            Item it;
+            it.note = noteText(items.value(u"Codigonota"_s));
+            it.produto = items.value(u"Produto"_s).toString();
+            it.unidade = items.value(u"unidade"_s).toString();
+            it.qt = items.value(u"Qt"_s).toDouble();
+            it.preco = items.value(u"Preco"_s).toDouble();
+            it.cheio = items.value(u"precocheio"_s).toDouble();
+            it.desconto = items.value(u"desconto"_s).toDouble();
+            it.code = paymentCode(items.value(u"pagamento"_s).toString());
+            it.kg = a && it.unidade == u"KG"_s;
+            it.workPrice = it.kg ? it.cheio : it.preco;
+            it.total = it.kg ? it.preco : it.qt * it.preco;
+            it.data = items.value(u"Data"_s);
+            it.codigoProduto = items.value(u"Codigoproduto"_s);
+            it.funcionario = items.value(u"CodigoFuncionario"_s);
+            it.nome = a ? items.value(u"nomefunciionario"_s) : QVariant();
+            it.grupo = u"SEM GRUPO"_s;
+            const QVariant codigoGrupo = items.value(u"CodigoGrupo"_s);
+            if (!codigoGrupo.isNull() && codigoGrupo.toDouble() != 0) {
+                it.grupoCode = codigoGrupo.toDouble();
+                it.grupo = items.value(u"Grupo"_s).toString();
+                if (it.grupo.isEmpty())
+                    it.grupo = items.value(u"grupocadastro"_s).toString();
+            }
+            list.append(it);
+        }
+        db.transaction(u"itenssaidatempgrupo"_s, [&] {
+            db.query(u"esvazia itenssaidatempgrupo"_s, u"delete from itenssaidatempgrupo"_s);
+            for (const Item& it : list)
+                db.query(u"itenssaidatempgrupo"_s, kSqlInsertItem,
+                         {{u":codigonota"_s, it.note}, {u":data"_s, it.data}, {u":codigoproduto"_s, it.codigoProduto},
+                          {u":produto"_s, it.produto.left(10)}, {u":especie"_s, it.code}, {u":grupo"_s, it.grupo},
+                          {u":codigogrupo"_s, it.grupoCode}, {u":codigofuncionario"_s, it.funcionario},
+                          {u":preco"_s, it.workPrice}, {u":qt"_s, it.qt}, {u":total"_s, it.total},
+                          {u":nomefuncionario"_s, it.nome}});
+        });
+        double gross = 0, itemDiscounts = 0;
+        for (const Item& it : list) {
+            const double func = it.funcionario.toDouble();
+            const double codigoProduto = it.codigoProduto.toDouble();
+            if (a) {
+                m_printer.ImpNumero(line, 1, func, u"##"_s, kBold);
+                m_printer.ImpF(line, 4, it.note.left(5), kBold);
+                m_printer.ImpF(line, 10, it.unidade.left(2), kBold);
+                m_printer.ImpNumero(line, 13, codigoProduto, u"####"_s, kBold);
+                m_printer.ImpF(line, 18, it.produto.left(11), kBold);
+            } else {
+                m_printer.ImpNumero(line, 1, func, u"###"_s, kBold);
+                m_printer.ImpF(line, 5, it.note.left(5), kBold);
+                m_printer.ImpNumero(line, 12, codigoProduto, u"####"_s, kBold);
+                m_printer.ImpF(line, 17, it.produto.left(14), kBold);
+            }
+            m_printer.ImpNumero(line, 32, it.qt, u"0.000"_s, kBold);
+            m_printer.ImpNumero(line, 38, it.kg ? it.cheio : it.preco, u"##0.00"_s, kBold);
+            m_printer.ImpNumero(line, 46, it.total, u"##0.00"_s, kBold);
+            if (f) {
+                if (it.desconto != 0)
+                    m_printer.ImpF(line, 52, u" D "_s, kBold);
+            } else if (it.desconto != 0 || !it.code.isEmpty()) {
+                m_printer.ImpF(line, 54, it.desconto != 0 ? u" D "_s : it.code, kBold);
+            }
+            gross += it.total;
+            itemDiscounts += it.desconto;
+            ++line;
+        }
+        m_printer.ImpF(line, 40, u"-------------------"_s, kBold);
+        m_printer.ImpNumero(line + 1, 42, gross, u"###,##0.00"_s, kBold);
+        if (itemDiscounts != 0 || f)
+            m_printer.ImpNumero(line + 1, 52, itemDiscounts, u",##0.00"_s, kBold);
+        m_printer.ImpF(line + 2, 40, u"-------------------"_s, kBold);
+        m_printer.ImpNumero(line + 3, 42, gross - itemDiscounts, u"###,##0.00"_s, kBold);
+        L = line + 5;
+        if (isOn(s.RELATORIOPRODUTOGRUPO))
+            L = groupSection(L, form, ruleLength, itemDiscounts);
+    }
+
+    if (isOn(s.RELATORIOVENDASVENDEDOR)) {
+        int line = sectionFrame(L, u"Relatorio Totalizador de Vendas Por Vendedor"_s,
+                                u"Codigo Nome do Vendedor                             Total"_s, ruleLength);
+        QSqlQuery q = [&] {
+            if (a)
+                return db.query(u"VendasTemp01"_s, kSqlSellersA);
+            if (f)
+                return db.query(u"VendasTemp01"_s, kSqlSellersSales.arg(u"((nfce is null) or (nfce =\"\")) and "_s),
+                                window);
+            if (form == DailyForm::Shift)
+                return db.query(u"VendasTemp01"_s, kSqlSellersSales.arg(QString()), window);
+            // The work rows carry a date only: the shift's days bound them.
+            return db.query(u"VendasTemp01"_s, kSqlSellersN,
+                            {{u":Datai"_s, QDate::fromString(shift.start.left(10), u"yyyy-MM-dd"_s)},
+                             {u":Dataf"_s, QDate::fromString(shift.end.left(10), u"yyyy-MM-dd"_s)}});
+        }();
+        double sum = 0;
+        while (q.next()) {
+            const double total = q.value(u"total"_s).toDouble();
+            m_printer.ImpNumero(line, 1, q.value(u"codigofuncionario"_s).toDouble(), u"####"_s, kBold);
+            m_printer.ImpF(line, 8, q.value(u"nomefuncionario"_s).toString().left(37), kBold);
+            m_printer.ImpNumero(line, 48, total, u"###,##0.00"_s, kBold);
+            sum += total;
+            ++line;
+        }
+        m_printer.ImpF(line, 48, u"----------"_s, kBold);
+        m_printer.ImpNumero(line + 1, 48, sum, u"###,##0.00"_s, kBold);
+        L = closeSection(line + 3);
+    }
+
+    if (isOn(s.ENTRADAPRODUTOS)) {
+        int line = sectionFrame(L, u"Relatorio Geral de Entrada Produtos"_s,
+                                u"Func. Cont. Cod. Descricao                  Qtd.   Unit.  Total"_s, ruleLength);
+        QSqlQuery q = db.query(u"MyEntrada"_s, kSqlEntries, {{u":Mturno"_s, shift.controle}, {u":data"_s, day}});
+        double sum = 0;
+        while (q.next()) {
+            const double qt = q.value(u"Qt"_s).toDouble();
+            const double preco = q.value(u"Preco"_s).toDouble();
+            m_printer.ImpF(line, 1, q.value(u"usuario"_s).toString().left(3), kBold);
+            m_printer.ImpF(line, 6, noteText(q.value(u"Codigonota"_s)).left(5), kBold);
+            m_printer.ImpNumero(line, 12, q.value(u"Codigoproduto"_s).toDouble(), u"####"_s, kBold);
+            m_printer.ImpF(line, 17, q.value(u"Produto"_s).toString().left(26), kBold);
+            m_printer.ImpNumero(line, 45, qt, u"0.00"_s, kBold);
+            m_printer.ImpNumero(line, 50, preco, u"##0.00"_s, kBold);
+            m_printer.ImpNumero(line, 58, qt * preco, u"##0.00"_s, kBold);
+            sum += qt * preco;
+            ++line;
+        }
+        m_printer.ImpF(line, 54, u"----------"_s, kBold);
+        m_printer.ImpNumero(line + 1, 54, sum, u"###,##0.00"_s, kBold);
+        L = closeSection(line + 3);
+    }
+
+    if (f)
+        return L;
+    const QString clientHeading = u"Codigo Nome do Cliente                  NºNota   Valor R$"_s;
+    if (isOn(s.RELATORIORECEBERENTRADADIA)) {
+        int line = sectionFrame(L, u"Relatorio de Entrada de Crediario no Dia/Truno"_s, clientHeading, ruleLength);
+        for (const ReceivableLine& r : crediario) {
+            m_printer.ImpNumero(line, 1, r.codigoCliente, u"####"_s, kBold);
+            m_printer.ImpF(line, 8, r.nome.left(30), kBold);
+            m_printer.ImpF(line, 42, r.codigoNota, kBold);
+            m_printer.ImpNumero(line, 50, r.valor, u"#,##0.00"_s, kBold);
+            ++line;
+        }
+        m_printer.ImpF(line, 49, u"----------"_s, kBold);
+        m_printer.ImpNumero(line + 1, 50, crediarioTotal, u"#,##0.00"_s, kBold);
+        L = closeSection(line + 3);
+    }
+    if (isOn(s.RELATORIORECEBERNODIA)) {
+        int line = sectionFrame(L, u"Relatorio de Recebimento de Crediario no Dia/Truno"_s, clientHeading, ruleLength);
+        const QString sql = form == DailyForm::N
+                                ? kSqlReceivedN
+                                : kSqlReceivedA.arg(a && noModel55 ? u" and (ifnull(tiponotafiscal,0)<>55)"_s : QString());
+        QSqlQuery q = db.query(u"tbreceberpagodia"_s, sql, {{u":Datai"_s, day}, {u":Mturno"_s, shift.controle}});
+        if (!q.next())
+            return closeSection(line);
+        double sum = 0;
+        do {
+            const double pago = q.value(u"totalpg"_s).toDouble();
+            m_printer.ImpNumero(line, 1, q.value(u"codigocliente"_s).toDouble(), u"####"_s, kBold);
+            m_printer.ImpF(line, 8, q.value(u"nome"_s).toString().left(30), kBold);
+            m_printer.ImpF(line, 42, q.value(u"codigonota"_s).toString(), kBold);
+            m_printer.ImpNumero(line, 50, pago, u"#,##0.00"_s, kBold);
+            sum += pago;
+            ++line;
+        } while (q.next());
+        m_printer.ImpF(line, 49, u"----------"_s, kBold);
+        m_printer.ImpNumero(line + 1, 50, sum, u"#,##0.00"_s, kBold);
+        L = closeSection(line + 3);
+    }
+    return L;
+}
+
+// --- the reports --------------------------------------------------------------------------------
 
 void DailyResultsReport::finish(int lastSectionEnd, const QDate& day, DailyReportResult& result, bool withButton)
 {
@@ -668,31 +1013,54 @@ void DailyResultsReport::finish(int lastSectionEnd, const QDate& day, DailyRepor
     m_printer.Fechar();
 }
 
-DailyReportResult DailyResultsReport::detailedGeneral(const QDate& day, const QString& turno)
+DailyForm DailyResultsReport::formSetting() const
 {
-    DailyReportResult result;
-    warnPendingFiscalDocuments(day);
+    const QString& setting = m_dm.settings().FILTRORELATORIOFISCAL;
+    if (setting == u"A"_s)
+        return DailyForm::A;
+    if (setting == u"F"_s)
+        return DailyForm::F;
+    return DailyForm::N;
+}
+
+std::optional<ShiftWindow> DailyResultsReport::start(const QDate& day, const QString& turno)
+{
     if (turno.trimmed().isEmpty()) {
         m_dm.messages().warning(noShiftMessage());
-        return result;
+        return std::nullopt;
     }
+    warnPendingFiscalDocuments(day);
     const ShiftWindow shift = shiftWindow(day, turno);
     if (shift.controle == 0) {
         m_dm.messages().warning(u"Turno \"%1\" não encontrado."_s.arg(turno));
-        return result;
+        return std::nullopt;
     }
+    return shift;
+}
+
+void DailyResultsReport::setUpPage(FontPitch pitch)
+{
+    m_printer.TamanhoQteLinhas = 1;
+    m_printer.TamanhoQteColunas = 58;
+    m_printer.FonteTamanhoPadrao = pitch;
+    m_printer.Acentuacao = Accentuation::SemAcento;
+    m_printer.OpcoesPreview.Preview = true;
+    m_printer.Abrir();
+}
+
+DailyReportResult DailyResultsReport::detailedGeneral(const QDate& day, const QString& turno)
+{
+    DailyReportResult result;
+    const auto found = start(day, turno);
+    if (!found)
+        return result;
+    const ShiftWindow& shift = *found;
     const QString setting = m_dm.settings().FILTRORELATORIOFISCAL;
-    DailyForm form;
-    if (setting == u"N"_s)
-        form = DailyForm::N;
-    else if (setting == u"A"_s)
-        form = DailyForm::A;
-    else if (setting == u"F"_s)
-        form = DailyForm::F;
-    else {
+    if (setting != u"N"_s && setting != u"A"_s && setting != u"F"_s) {
         emptyWorkTable();
         return result;
     }
+    const DailyForm form = formSetting();
 
     QList<CashRow> rows;
     if (form == DailyForm::A)
@@ -700,7 +1068,10 @@ DailyReportResult DailyResultsReport::detailedGeneral(const QDate& day, const QS
     else
         rows = readCash(u"MyCaixa"_s, form == DailyForm::N ? SqlCashN : SqlCashF,
                         {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}});
-    const QList<WorkRow> work = fillWorkTable(rows, form);
+    QList<WorkRow> work = fillWorkTable(rows, form);
+    // Listed in note order, compared as text; equal notes keep their order.
+    std::stable_sort(work.begin(), work.end(),
+                     [](const WorkRow& x, const WorkRow& y) { return x.codigonota < y.codigonota; });
 
     DailyTotals& t = result.totals;
     for (const WorkRow& w : work)
@@ -708,23 +1079,261 @@ DailyReportResult DailyResultsReport::detailedGeneral(const QDate& day, const QS
     const bool noModel55 = m_dm.settings().NAOSAIFECHAMENTOCAIXANFE == u"N"_s;
     const QString discountSql = form == DailyForm::A ? (noModel55 ? SqlDiscountsA55 : SqlDiscountsA) : SqlDiscounts;
     t.discounts = discounts(day, shift.controle, discountSql);
+    QList<ReceivableLine> crediario;
     if (form != DailyForm::F)
-        t.crediarioDia = crediarioOfTheDay(day, form == DailyForm::A
-                                                    ? (noModel55 ? SqlCrediarioDiaA55 : SqlCrediarioDiaA)
-                                                    : SqlCrediarioDia);
+        t.crediarioDia = crediarioOfTheDay(
+            day, form == DailyForm::A ? (noModel55 ? SqlCrediarioDiaA55 : SqlCrediarioDiaA) : SqlCrediarioDia,
+            &crediario);
     double dayChange = 0;
     if (form == DailyForm::F)
         dayChange = m_dm.MyConnection1().scalar(u"troco do dia"_s, kSqlDayChange, {{u":data"_s, day}}).toDouble();
 
-    m_printer.TamanhoQteLinhas = 1;
-    m_printer.TamanhoQteColunas = 58;
-    m_printer.FonteTamanhoPadrao = form == DailyForm::A ? FontPitch::S20cpp : FontPitch::S10cpp;
-    m_printer.Acentuacao = Accentuation::SemAcento;
-    m_printer.OpcoesPreview.Preview = true;
-    m_printer.Abrir();
+    setUpPage(form == DailyForm::A ? FontPitch::S20cpp : FontPitch::S10cpp);
     header(day, 73, true);
     const int lastMovement = movementLines(work, form, form == DailyForm::A ? k20 : kBold);
     const int sectionsStart = summary(lastMovement + 2, t, form, dayChange);
-    finish(sectionsStart, day, result, true);
+    const int end = printSections(sectionsStart, day, shift, form, 73, crediario, t.crediarioDia);
+    finish(end, day, result, true);
+    return result;
+}
+
+double DailyResultsReport::shiftTotals(DailyTotals& t, const QDate& day, const ShiftWindow& shift,
+                                       QList<WorkRow>* listed)
+{
+    const QList<CashRow> rows = readCash(u"MyCaixa"_s, SqlCashN, {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}});
+    const QList<WorkRow> work = fillWorkTable(rows, DailyForm::Shift);
+    // The shift's own rows of the work table, in the order they were written.
+    for (const WorkRow& w : work) {
+        bool ok = false;
+        if (w.source.Turno.trimmed().toInt(&ok) != shift.controle || !ok)
+            continue;
+        t.add(w, DailyForm::Shift);
+        if (listed)
+            listed->append(w);
+    }
+    t.discounts = discounts(day, shift.controle, SqlDiscounts);
+    return t.discounts;
+}
+
+DailyReportResult DailyResultsReport::summarizedGeneral(const QDate& day, const QString& turno)
+{
+    DailyReportResult result;
+    if (!m_dm.messages().ask(u"Atenção"_s, summarizedQuestion()))
+        return result;
+    const auto shift = start(day, turno);
+    if (!shift)
+        return result;
+    emptyWorkTable();
+    static const QString sqlCash = u"select * from caixa where ((data>=:Datai) and (data<=:Dataf)) and "
+                                   "(nfcancelada=\"N\") order by Controle"_s;
+    const QList<WorkRow> work =
+        fillWorkTable(readCash(u"MyCaixa"_s, sqlCash, {{u":Datai"_s, day}, {u":Dataf"_s, day}}), DailyForm::N);
+    DailyTotals& t = result.totals;
+    for (const WorkRow& w : work)
+        t.add(w, DailyForm::N);
+    t.discounts = discounts(day, shift->controle, SqlDiscounts);
+    t.crediarioDia = crediarioOfTheDay(day, SqlCrediarioDia);
+
+    setUpPage(FontPitch::S20cpp);
+    header(day, 57, false);
+    const QString money = u"#,##0.00"_s;
+    const double cash = t.cash.value(), cheque = t.cheque.value();
+    const QList<std::pair<QString, double>> receipts = {
+        {u"RECEBIMENTO DE DINHEIRO.............R$"_s, cash},
+        {u"RECEBIMENTO DE PIX..................R$"_s, t.pix},
+        {u"RECEBIMENTO DE BOLETO...............R$"_s, t.boleto},
+        {u"RECEBIMENTO DE VALE.................R$"_s, t.voucher},
+        {u"RECEBIMENTO DE CREDIARIO DINHEIRO ..R$"_s, t.credCash},
+        {u"RECEBIMENTO DE CARTAO DE DEBITO.....R$"_s, t.debit},
+        {u"RECEBIMENTO DE CARTAO DE.CREDITO....R$"_s, t.credit},
+        {u"RECEBIMENTO DE CHEQUE...............R$"_s, cheque},
+        {u"ENTRADA DE DEV.V.TROCO DINHEIRO.R$"_s, t.voucherIn},
+    };
+    int line = 5;
+    for (const auto& [label, value] : receipts) {
+        m_printer.ImpF(line, 1, label, k20);
+        m_printer.ImpNumero(line, 49, value, money, k20);
+        ++line;
+    }
+    m_printer.ImpF(14, 48, u"----------"_s, kBold);
+    m_printer.ImpNumero(15, 49, t.entries.value() - t.change, money, k20);
+    m_printer.ImpF(17, 1, u"CREDIARIO FEITO NO DIA............. R$"_s, k20);
+    m_printer.ImpNumero(17, 49, t.crediarioDia, money, k20);
+    const QList<std::pair<QString, double>> exits = {
+        {u"SAIDA PAGTO. P/BANCO   .............R$"_s, t.bank},
+        {u"SAIDA DEVOLUÇÃO DE PRODUTO..........R$"_s, t.returns},
+        {u"SAIDA DE DINHEIRO...................R$"_s, t.cashOut},
+        {u"SAIDA DE CARTÃO.....................R$"_s, t.cardOut},
+        {u"SAIDA DE CHEQUES....................R$"_s, t.chequesOut},
+        {u"SAIDA DE SANGRIA....................R$"_s, t.withdrawals},
+        {u"SAIDA DE DEV.V.TROCO DINHEIRO.......R$"_s, t.voucherOut},
+    };
+    line = 20;
+    for (const auto& [label, value] : exits) {
+        m_printer.ImpF(line, 1, label, k20);
+        m_printer.ImpNumero(line, 49, value, money, k20);
+        ++line;
+    }
+    m_printer.ImpF(27, 48, u"----------"_s, k20);
+    m_printer.ImpNumero(28, 49, t.payments + t.discounts + t.returns, money, k20);
+    m_printer.Imp(29, 1, rule(57));
+    const QList<std::pair<QString, double>> totals = {
+        {u"TOTAL COM O TROCO...................R$"_s, t.withChange()},
+        {u"TROCO...............................R$"_s, t.change},
+        {u"TOTAL SEM O TROCO...................R$"_s, t.withoutChange()},
+        {u"TOTAL DE PAGAMENTOS.................R$"_s, t.payments},
+        {u"SALDO DO DIA........................R$"_s, t.dayBalance()},
+        {u"TOTAL DE DEVOLUÇÃO..................R$"_s, t.returns},
+        {u" SALDO EM DINHEIRO...................R$"_s, t.cashBalance()},
+    };
+    line = 30;
+    for (const auto& [label, value] : totals) {
+        m_printer.ImpF(line, 1, label, k20);
+        m_printer.ImpNumero(line, 49, value, money, k20);
+        ++line;
+    }
+    m_printer.ImpF(38, 1, u"CALCULOS PARA CHEGAR AO TOTAL EM DINHEIRO "_s, k20);
+    m_printer.ImpF(39, 1, u"DINHEIRO VENDA  +    TROCO     +   CREDIARIO   -    DESPESA   "_s, k20);
+    m_printer.ImpNumero(40, 1, cash, money, kBold);
+    m_printer.ImpNumero(40, 15, t.change, money, kBold);
+    m_printer.ImpNumero(40, 27, t.credCash, money, kBold);
+    m_printer.ImpNumero(40, 40, t.cashOut, money, kBold);
+    m_printer.ImpF(45, 1, u"_________________________________________________________"_s, kBold);
+    m_printer.ImpF(47, 1, u"         ASSINATURA DO RESPONSÁVEL PELO CAIXA"_s, kBold);
+    m_printer.Imp(51, 1, u" "_s);
+    m_printer.TamanhoQteLinhas = 56;
+
+    result.textFile = textPath(m_dm.settings().TEMPCAIXA);
+    QFile::remove(result.textFile);
+    m_printer.PortaComunicacao = result.textFile;
+    m_printer.GravarTexto(result.textFile);
+    if (m_onPrinted)
+        m_onPrinted(day, false);
+    result.report = m_printer.report();
+    result.printed = true;
+    m_printer.Fechar();
+    return result;
+}
+
+DailyReportResult DailyResultsReport::detailedShift(const QDate& day, const QString& turno)
+{
+    DailyReportResult result;
+    const auto shift = start(day, turno);
+    if (!shift)
+        return result;
+    emptyWorkTable();
+    if (m_dm.settings().FILTRORELATORIOFISCAL != u"A"_s)
+        return result;
+    DailyTotals& t = result.totals;
+    QList<WorkRow> listed;
+    shiftTotals(t, day, *shift, &listed);
+    QList<ReceivableLine> crediario;
+    t.crediarioDia = crediarioOfTheDay(day, SqlCrediarioDia, &crediario);
+
+    setUpPage(FontPitch::S20cpp);
+    header(day, 57, true);
+    int line = 6;
+    for (const WorkRow& w : listed) {
+        if (w.Credito != 0 || w.Debito != 0) {
+            const QString label = kindLabel(w.especie, w.source.es, DailyForm::A).left(10);
+            m_printer.ImpF(line, 1, w.codigonota.left(6), k20);
+            m_printer.ImpF(line, 7, w.source.Hora.left(5), k20);
+            m_printer.ImpF(line, 13, w.source.Descricao.left(9), k20);
+            if (!label.isEmpty())
+                m_printer.ImpF(line, 24, label, k20);
+            m_printer.ImpF(line, 35, w.source.es, k20);
+            m_printer.ImpCentro(line, 41, br::formatFloat(u"###0.00"_s, w.valorpgsaida), k20);
+            m_printer.ImpCentro(line, 48, br::formatFloat(u"###0.00"_s, w.troco), k20);
+            m_printer.ImpCentro(line, 55, br::formatFloat(u"###0.00"_s, w.valorpgsaida + w.troco), k20);
+        }
+        ++line;
+    }
+    const int sectionsStart = summary(line - 1 + 2, t, DailyForm::N, 0, true);
+    const int end = printSections(sectionsStart, day, *shift, DailyForm::Shift, 57, crediario, t.crediarioDia);
+    finish(end, day, result, true);
+    return result;
+}
+
+DailyReportResult DailyResultsReport::summarizedShift(const QDate& day, const QString& turno)
+{
+    DailyReportResult result;
+    const auto shift = start(day, turno);
+    if (!shift)
+        return result;
+    emptyWorkTable();
+    if (m_dm.settings().FILTRORELATORIOFISCAL != u"A"_s) {
+        if (m_onPrinted)
+            m_onPrinted(day, true);
+        return result;
+    }
+    DailyTotals& t = result.totals;
+    shiftTotals(t, day, *shift, nullptr);
+    t.crediarioDia = crediarioOfTheDay(day, SqlCrediarioDia);
+
+    setUpPage(FontPitch::S20cpp);
+    header(day, 57, false);
+    const QString money = u"#,##0.00"_s;
+    const double cash = t.cash.value(), cheque = t.cheque.value();
+    struct Item {
+        int line;
+        QString label;
+        std::optional<double> value;
+        int labelStyle = k20;
+        int valueStyle = kBold;
+    };
+    const QList<Item> items = {
+        {5, u"RECEBIMENTO DE DINHEIRO.............R$"_s, cash},
+        {6, u"RECEBIMENTO DE PIX..................R$"_s, t.pix},
+        {7, u"RECEBIMENTO DE BOLETO...............R$"_s, t.boleto},
+        {8, u"RECEBIMENTO DE VALE.................R$"_s, t.voucher},
+        {9, u"RECEBIMENTO DE CREDIARIO DINHEIRO ..R$"_s, t.credCash, k20, k20},
+        {10, u"RECEBIMENTO DE CARTAO DE DEBITO.....R$"_s, t.debit},
+        {11, u"RECEBIMENTO DE CARTAO DE.CREDITO....R$"_s, t.credit, kBold, k20},
+        {12, u"RECEBIMENTO DE CHEQUE...............R$"_s, cheque, k20, k20},
+        {13, u"ENTRADA DE DEV.V.TROCO DINHEIRO.R$"_s, t.voucherIn, k20, k20},
+        {15, QString(), t.entries.value() - t.change, k20, k20},
+        {17, u"CREDIARIO FEITO NO DIA............. R$"_s, t.crediarioDia, k20, k20},
+        {20, u"SAIDA PAGTO. P/BANCO   .............R$"_s, t.bank},
+        {21, u"SAIDA DEVOLUÇÃO DE PRODUTO..........R$"_s, t.returns},
+        {22, u"SAIDA DE DINHEIRO...................R$"_s, t.cashOut},
+        {23, u"SAIDA DE CARTÃO.....................R$"_s, t.cardOut},
+        {24, u"SAIDA DE CHEQUES....................R$"_s, t.chequesOut},
+        {25, u"SAIDA DE SANGRIA....................R$"_s, t.withdrawals},
+        {26, u"SAIDA DE DESCONTOS..................R$"_s, t.discounts},
+        {27, u"SAIDA DE DEV.V.TROCO DINHEIRO.......R$"_s, t.voucherOut},
+        {29, QString(), t.payments + t.discounts + t.returns, k20, k20},
+        {31, u"TOTAL COM O TROCO...................R$"_s, t.withChange()},
+        {32, u"TROCO...............................R$"_s, t.change},
+        {33, u"TOTAL SEM O TROCO...................R$"_s, t.withoutChange()},
+        {34, u"TOTAL DE DESCONTOS..................R$"_s, t.discounts},
+        {35, u"TOTAL DE PAGAMENTOS.................R$"_s, t.payments},
+        {36, u"SALDO DO DIA........................R$"_s, t.dayBalance()},
+        {37, u"TOTAL DE DEVOLUÇÃO..................R$"_s, t.returns},
+        {38, u"SALDO EM DINHEIRO...................R$"_s, t.cashBalance()},
+    };
+    for (const Item& i : items) {
+        if (!i.label.isEmpty())
+            m_printer.ImpF(i.line, 1, i.label, i.labelStyle);
+        if (i.value)
+            m_printer.ImpNumero(i.line, 50, *i.value, money, i.valueStyle);
+    }
+    m_printer.ImpF(14, 49, u"----------"_s, k20);
+    m_printer.ImpF(28, 49, u"----------"_s, kBold);
+    m_printer.Imp(30, 1, rule(57));
+    int next = 44;
+    // "M" prints the group totals the last detailed report left in the work table.
+    if (m_dm.settings().RELATORIOPRODUTOGRUPO == u"M"_s)
+        next = groupSection(44, DailyForm::Shift, 57, 0);
+    m_printer.TamanhoQteLinhas = next + 5;
+
+    result.textFile = textPath(m_dm.settings().TEMPCAIXA);
+    QFile::remove(result.textFile);
+    m_printer.PortaComunicacao = result.textFile;
+    m_printer.GravarTexto(result.textFile);
+    if (m_onPrinted)
+        m_onPrinted(day, true);
+    result.report = m_printer.report();
+    result.printed = true;
+    m_printer.Fechar();
     return result;
 }

@@ -69,6 +69,13 @@ struct DailyTotals {
     double chequesOut = 0, withdrawals = 0, voucherOut = 0, discounts = 0, crediarioDia = 0;
 
     void add(const WorkRow& row, DailyForm form);
+
+    // The balances of the totals block ("TOTAL COM O TROCO", "TOTAL SEM O TROCO", "SALDO DO
+    // DIA", "SALDO EM DINHEIRO").
+    double withChange() const;
+    double withoutChange() const;
+    double dayBalance() const;
+    double cashBalance() const;
 };
 
 // The shift of the report and its time window ("yyyy-MM-dd HH:mm" texts).
@@ -79,6 +86,14 @@ struct ShiftWindow {
     QString horafechamento;
     QString start;
     QString end;
+};
+
+// A receivable listed by the crediário sections.
+struct ReceivableLine {
+    double codigoCliente = 0;
+    QString nome;
+    QString codigoNota;
+    double valor = 0;
 };
 
 // What a report produced.
@@ -102,6 +117,14 @@ public:
 
     // "Imprimir Detalhado &Geral": every movement of the day, the totals and the sections.
     DailyReportResult detailedGeneral(const QDate& day, const QString& turno);
+    // "Imprimir &Resumido Geral": the day's totals on one page for the inside cash office,
+    // after the user confirms it.
+    DailyReportResult summarizedGeneral(const QDate& day, const QString& turno);
+    // "Imprimir Detalhado &Turno" and "Imprimir Resumido &Turno": one shift (form "A" only).
+    DailyReportResult detailedShift(const QDate& day, const QString& turno);
+    DailyReportResult summarizedShift(const QDate& day, const QString& turno);
+
+    static QString summarizedQuestion() { return QStringLiteral("Deseja Imprimir o Relatorio Resumido para o Caixa Interno?"); }
 
     // The checks and pieces the reports share.
     bool hasPendingFiscalDocuments(const QDate& day);
@@ -112,7 +135,7 @@ public:
     QList<WorkRow> fillWorkTable(const QList<CashRow>& rows, DailyForm form);
     void emptyWorkTable();
     double discounts(const QDate& day, int turno, const QString& sql);
-    double crediarioOfTheDay(const QDate& day, const QString& sql);
+    double crediarioOfTheDay(const QDate& day, const QString& sql, QList<ReceivableLine>* lines = nullptr);
 
     // The shifts offered by the window, by description.
     QStringList shiftNames();
@@ -138,9 +161,19 @@ public:
     static const QString SqlCrediarioDiaA55;
 
 private:
+    // Checks and shift shared by the reports; nullopt when the report must not go on.
+    std::optional<ShiftWindow> start(const QDate& day, const QString& turno);
+    void setUpPage(FontPitch pitch);
+    DailyForm formSetting() const;
     void header(const QDate& day, int rule, bool detailed);
     int movementLines(const QList<WorkRow>& rows, DailyForm form, int style);
-    int summary(int line, const DailyTotals& t, DailyForm form, double dayChange);
+    int summary(int line, const DailyTotals& t, DailyForm form, double dayChange, bool shiftStyles = false);
+    int sectionFrame(int line, const QString& title, const QString& heading, int ruleLength);
+    int closeSection(int line);
+    int printSections(int line, const QDate& day, const ShiftWindow& shift, DailyForm form, int ruleLength,
+                      const QList<ReceivableLine>& crediario, double crediarioTotal);
+    int groupSection(int line, DailyForm form, int ruleLength, double discountsOfItems);
+    double shiftTotals(DailyTotals& t, const QDate& day, const ShiftWindow& shift, QList<WorkRow>* listed);
     void finish(int lastSectionEnd, const QDate& day, DailyReportResult& result, bool withButton);
     QString rule(int length) const { return QString(length, u'-'); }
 

@@ -45,6 +45,10 @@ private Q_SLOTS:
     void init();
     void shouldPrintTheDayAsWorkedOutByHand_data();
     void shouldPrintTheDayAsWorkedOutByHand();
+    void shouldPrintEveryReportAsWorkedOutByHand_data();
+    void shouldPrintEveryReportAsWorkedOutByHand();
+    void shouldStartEachSectionWhereTheLastEnded_data();
+    void shouldStartEachSectionWhereTheLastEnded();
     void shouldPrintNothingForAnUnknownForm();
     void shouldAskForAShift();
     void shouldTakeANightShiftIntoTheNextDay();
@@ -53,6 +57,7 @@ private Q_SLOTS:
     void shouldResolveOneTextPath();
     void shouldPrintFromTheWindow();
     void shouldWriteTheSameTextFromTheCommandLine();
+    void shouldAskBeforeTheSummarizedReport();
 
 private:
     std::unique_ptr<TDM> makeDm(const QByteArray& geral, const QByteArray& local = {});
@@ -65,9 +70,11 @@ private:
 
 std::unique_ptr<TDM> TestDailyReport::makeDm(const QByteArray& geral, const QByteArray& local)
 {
-    const QByteArray ini = "[GERAL]\nRELATORIOPRODUTOSVENDIDOS=N\nRELATORIOPRODUTOGRUPO=N\nRELATORIOVENDASVENDEDOR=N\n"
+    // The first value of a key is the one read: the test's own settings come before the defaults.
+    const QByteArray ini = "[GERAL]\n" + geral +
+                           "RELATORIOPRODUTOSVENDIDOS=N\nRELATORIOPRODUTOGRUPO=N\nRELATORIOVENDASVENDEDOR=N\n"
                            "ENTRADAPRODUTOS=N\nRELATORIORECEBERENTRADADIA=N\nRELATORIORECEBERNODIA=N\nTEMPCAIXA=" +
-                           m_dir.path().toUtf8() + "\n" + geral + "[LOCAL]\n" + local;
+                           m_dir.path().toUtf8() + "\n[LOCAL]\n" + local;
     AdminSettings s = AdminSettings::read(IniFile::fromBytes(ini));
     s.local = s.loja = s.email = m_db.settings();
     auto dm = std::make_unique<TDM>(s, m_clock, m_messages);
@@ -83,11 +90,14 @@ void TestDailyReport::initTestCase()
     QCOMPARE(m_db.recreate(), QString());
     QCOMPARE(m_db.exec(u"USE `%1`"_s.arg(m_db.name())), QString());
     QCOMPARE(m_db.execScript(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/dia_fixture.sql")), QString());
+    QCOMPARE(m_db.execScript(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/dia_secoes.sql")), QString());
 }
 
 void TestDailyReport::init()
 {
     m_messages.messages.clear();
+    m_messages.questions.clear();
+    m_messages.answers.clear();
     QFile::remove(DailyResultsReport::textPath(m_dir.path()));
     QCOMPARE(m_db.exec(u"DELETE FROM `%1`.numeronfce"_s.arg(m_db.name())), QString());
 }
@@ -127,6 +137,108 @@ void TestDailyReport::shouldPrintTheDayAsWorkedOutByHand()
     }
     QCOMPARE(actual, expected);
     QCOMPARE(revealed, (QList<std::pair<QDate, bool>>{{kDay, true}}));
+}
+
+namespace {
+
+using Run = DailyReportResult (DailyResultsReport::*)(const QDate&, const QString&);
+
+void compareLines(const QByteArray& actual, const QByteArray& expected)
+{
+    if (actual == expected)
+        return;
+    const auto a = actual.split('\n');
+    const auto e = expected.split('\n');
+    for (int i = 0; i < std::max(a.size(), e.size()); ++i)
+        if (a.value(i) != e.value(i))
+            qWarning().noquote() << "line" << i + 1 << "\n  got      " << a.value(i) << "\n  expected " << e.value(i);
+}
+
+} // namespace
+
+void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<QByteArray>("geral");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("afterDetailedShift");
+
+    const QByteArray on = "RELATORIOPRODUTOSVENDIDOS=S\nRELATORIOPRODUTOGRUPO=S\nRELATORIOVENDASVENDEDOR=S\n"
+                          "ENTRADAPRODUTOS=S\nRELATORIORECEBERENTRADADIA=S\nRELATORIORECEBERNODIA=S\n";
+    QTest::newRow("sections N") << u"secoes_N"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"detalhado"_s << false;
+    QTest::newRow("sections A") << u"secoes_A"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on << u"detalhado"_s << false;
+    QTest::newRow("sections F") << u"secoes_F"_s << QByteArray("FILTRORELATORIOFISCAL=F\n") << on << u"detalhado"_s << false;
+    QTest::newRow("summarized") << u"resumido"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"resumido"_s << false;
+    QTest::newRow("shift detailed") << u"turno_detalhado"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on
+                                    << u"turno-detalhado"_s << false;
+    QTest::newRow("shift summarized") << u"turno_resumido"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on
+                                      << u"turno-resumido"_s << false;
+    QByteArray m = on;
+    m.replace("RELATORIOPRODUTOGRUPO=S", "RELATORIOPRODUTOGRUPO=M");
+    QTest::newRow("shift summarized with groups") << u"turno_resumido_M"_s << QByteArray("FILTRORELATORIOFISCAL=A\n")
+                                                  << m << u"turno-resumido"_s << true;
+}
+
+void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, local);
+    QFETCH(QByteArray, geral);
+    QFETCH(QString, report);
+    QFETCH(bool, afterDetailedShift);
+    auto dm = makeDm(geral, local);
+    ReportPrinter printer;
+    printer.setMessageSink(&m_messages);
+    DailyResultsReport daily(*dm, printer);
+    if (afterDetailedShift)
+        QVERIFY(daily.detailedShift(kDay, u"TARDE"_s).printed);
+    const Run run = report == u"resumido"_s          ? &DailyResultsReport::summarizedGeneral
+                    : report == u"turno-detalhado"_s ? &DailyResultsReport::detailedShift
+                    : report == u"turno-resumido"_s  ? &DailyResultsReport::summarizedShift
+                                                     : &DailyResultsReport::detailedGeneral;
+    const DailyReportResult result = (daily.*run)(kDay, u"TARDE"_s);
+    QVERIFY(result.printed);
+    QCOMPARE(m_messages.texts(), QStringList());
+    const QByteArray actual = readFile(result.textFile);
+    const QByteArray expected =
+        readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/") + file + u".txt"_s);
+    compareLines(actual, expected);
+    QCOMPARE(actual, expected);
+}
+
+void TestDailyReport::shouldStartEachSectionWhereTheLastEnded_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("titles"); // "line title", as found in the report
+    // Form "N" of the fixture: the sections start at line 57.
+    QTest::newRow("sellers alone") << QByteArray("RELATORIOVENDASVENDEDOR=S\n")
+                                   << QStringList{u"58 Relatorio Totalizador de Vendas Por Vendedor"_s};
+    QTest::newRow("groups need products") << QByteArray("RELATORIOPRODUTOGRUPO=S\nENTRADAPRODUTOS=S\n")
+                                          << QStringList{u"58 Relatorio Geral de Entrada Produtos"_s};
+    QTest::newRow("entries after sellers")
+        << QByteArray("RELATORIOVENDASVENDEDOR=S\nENTRADAPRODUTOS=S\n")
+        << QStringList{u"58 Relatorio Totalizador de Vendas Por Vendedor"_s, u"66 Relatorio Geral de Entrada Produtos"_s};
+    QTest::newRow("received crediario without rows before it")
+        << QByteArray("RELATORIORECEBERENTRADADIA=S\nRELATORIORECEBERNODIA=S\n")
+        << QStringList{u"58 Relatorio de Entrada de Crediario no Dia/Truno"_s,
+                       u"69 Relatorio de Recebimento de Crediario no Dia/Truno"_s};
+}
+
+void TestDailyReport::shouldStartEachSectionWhereTheLastEnded()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, titles);
+    auto dm = makeDm(settings, "FILTRORELATORIOFISCAL=N\n");
+    ReportPrinter printer;
+    DailyResultsReport daily(*dm, printer);
+    const DailyReportResult result = daily.detailedGeneral(kDay, u"TARDE"_s);
+    QStringList found;
+    const QStringList lines = result.report.pageLines(1);
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(u"Relatorio"_s) || lines[i].startsWith(u"Totais"_s))
+            found << QString::number(i + 1) + u' ' + lines[i];
+    QCOMPARE(found, titles);
 }
 
 void TestDailyReport::shouldPrintNothingForAnUnknownForm()
@@ -285,11 +397,47 @@ void TestDailyReport::shouldWriteTheSameTextFromTheCommandLine()
     expected.removeAt(1);
     QCOMPARE(got, expected);
 
+    // the summarized report needs no answer from the command line
+    tool.start(QCoreApplication::applicationDirPath() + u"/../bin/caixa-relatorio"_s,
+               {u"diario"_s, u"--data"_s, u"2026-03-05"_s, u"--turno"_s, u"TARDE"_s, u"--ini"_s, ini, u"--saida"_s, out,
+                u"--usuario"_s, u"GERENTE"_s, u"--tipo"_s, u"resumido"_s});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitCode(), 0);
+    got = readFile(out).split('\n');
+    expected = readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/resumido.txt")).split('\n');
+    got.removeAt(1);
+    expected.removeAt(1);
+    QCOMPARE(got, expected);
+
     tool.start(QCoreApplication::applicationDirPath() + u"/../bin/caixa-relatorio"_s,
                {u"diario"_s, u"--data"_s, u"05/03/2026"_s, u"--turno"_s, u"TARDE"_s, u"--ini"_s, ini});
     QVERIFY(tool.waitForFinished(60000));
     QCOMPARE(tool.exitCode(), 2);
     QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(u"Data inválida"_s));
+}
+
+void TestDailyReport::shouldAskBeforeTheSummarizedReport()
+{
+    auto dm = makeDm({});
+    TRptFechamentoPeriodoCaixa01 w(*dm);
+    RecordingOutput output;
+    w.printer().setOutput(&output);
+    QList<std::pair<QDate, bool>> revealed;
+    w.setOnPrinted([&](const QDate& d, bool b) { revealed.append({d, b}); });
+    w.findChild<QDateEdit*>(u"DTI"_s)->setDate(kDay);
+    w.findChild<QComboBox*>(u"LookupEdit1"_s)->setCurrentText(u"TARDE"_s);
+
+    m_messages.answers = {false};
+    w.findChild<QPushButton*>(u"btn1"_s)->click();
+    QCOMPARE(m_messages.questions, QStringList{u"Atenção|Deseja Imprimir o Relatorio Resumido para o Caixa Interno?"_s});
+    QVERIFY(output.previews.isEmpty());
+
+    m_messages.answers = {true};
+    w.findChild<QPushButton*>(u"btn1"_s)->click();
+    QCOMPARE(output.previews.size(), 1);
+    // the summarized report leaves the main window's button alone
+    QCOMPARE(revealed, (QList<std::pair<QDate, bool>>{{kDay, false}}));
+    QCOMPARE(w.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestDailyReport)

@@ -84,17 +84,22 @@ void TRptFechamentoPeriodoCaixa01::BitBtn1Click()
 
 void TRptFechamentoPeriodoCaixa01::btn1Click()
 {
-    m_dm.messages().information(u"Atenção"_s, u"O relatório resumido ainda não está disponível nesta versão."_s);
+    DailyReportResult result;
+    if (!guard([&] { result = m_report->summarizedGeneral(ui->DTI->date(), turno()); }))
+        return;
+    if (result.printed)
+        accept();
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn4Click()
 {
-    m_dm.messages().information(u"Atenção"_s, u"O relatório detalhado do turno ainda não está disponível nesta versão."_s);
+    ui->PB1->setVisible(true);
+    guard([&] { m_report->detailedShift(ui->DTI->date(), turno()); });
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn5Click()
 {
-    m_dm.messages().information(u"Atenção"_s, u"O relatório resumido do turno ainda não está disponível nesta versão."_s);
+    guard([&] { m_report->summarizedShift(ui->DTI->date(), turno()); });
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn3Click()

@@ -33,7 +33,11 @@ INSERT INTO saida (Codigonota, Data, Desconto, turno, nfce, serienfce, tiponotaf
   (1004, '2026-03-05', 7, '1', NULL, NULL, 65);
 INSERT INTO receber (CodigoNota, CodigoCliente, nome, NomeCliente, DataEmissao, DataVenc, DataQuitacao, Valor, TotalPg,
                      opcaovenda, turno, nfcancelada, tiponotafiscal) VALUES
-  ('1008', 31, 'BIA', 'JOSE DA SILVA', '2026-03-05', '2026-04-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
-  ('1008', 31, 'BIA', 'JOSE DA SILVA', '2026-03-05', '2026-05-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
-  ('1008', 31, 'BIA', 'JOSE DA SILVA', '2026-03-05', '2026-06-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
-  ('0950', 12, 'BIA', 'MARIA APARECIDA', '2026-03-05', '2026-03-05', '2026-03-05', 85, 85, 'CREDIARIO', '2', 'N', 65);
+  ('1008', 31, 'JOSE DA SILVA', 'JOSE DA SILVA', '2026-03-05', '2026-04-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
+  ('1008', 31, 'JOSE DA SILVA', 'JOSE DA SILVA', '2026-03-05', '2026-05-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
+  ('1008', 31, 'JOSE DA SILVA', 'JOSE DA SILVA', '2026-03-05', '2026-06-05', NULL, 100, 0, 'CREDIARIO', '2', 'N', 65),
+  ('0950', 12, 'MARIA APARECIDA', 'MARIA APARECIDA', '2026-03-05', '2026-03-05', '2026-03-05', 85, 85, 'CREDIARIO', '2', 'N', 65);
+-- The sales programs write the shift of each sale; the register's own movements leave it empty.
+UPDATE caixa SET Turno = '2' WHERE Controle IN (2, 3, 4, 5, 6, 7, 8, 9, 13, 15, 19);
+UPDATE caixa SET Turno = '1' WHERE Controle IN (17, 20);
+UPDATE caixa SET Turno = '3' WHERE Controle = 18;
