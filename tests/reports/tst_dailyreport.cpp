@@ -58,6 +58,7 @@ private Q_SLOTS:
     void shouldPrintFromTheWindow();
     void shouldWriteTheSameTextFromTheCommandLine();
     void shouldAskBeforeTheSummarizedReport();
+    void shouldBoundShiftReportsByTheShiftWindow();
 
 private:
     std::unique_ptr<TDM> makeDm(const QByteArray& geral, const QByteArray& local = {});
@@ -200,6 +201,8 @@ void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand()
     const DailyReportResult result = (daily.*run)(kDay, u"TARDE"_s);
     QVERIFY(result.printed);
     QCOMPARE(m_messages.texts(), QStringList());
+    if (report == u"resumido"_s)
+        QCOMPARE(result.report.TamanhoQteLinhas, 56);
     const QByteArray actual = readFile(result.textFile);
     const QByteArray expected =
         readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/") + file + u".txt"_s);
@@ -438,6 +441,32 @@ void TestDailyReport::shouldAskBeforeTheSummarizedReport()
     // the summarized report leaves the main window's button alone
     QCOMPARE(revealed, (QList<std::pair<QDate, bool>>{{kDay, false}}));
     QCOMPARE(w.result(), int(QDialog::Accepted));
+}
+
+void TestDailyReport::shouldBoundShiftReportsByTheShiftWindow()
+{
+    // a sale of the next day within the shift's hours, and a shift with a name of its own
+    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.caixa (Controle, Data, Hora, CodigoNota, especie, es, Tipo, Credito, "
+                       "NFCancelada, Turno, Descricao) VALUES (201, '2026-03-06', '14:00:00', '2001', 'DINHEIRO', 'E', "
+                       "'CREDITO', 777, 'N', '2', 'AMANHA')"_s.arg(m_db.name())),
+             QString());
+    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.turno (controle, descricao, horaabertura, horafechamento) VALUES "
+                       "(9, 'EXTRA', '13:00', '19:00')"_s.arg(m_db.name())),
+             QString());
+    auto dm = makeDm({}, "FILTRORELATORIOFISCAL=A\n");
+    ReportPrinter printer;
+    DailyResultsReport daily(*dm, printer);
+    const DailyReportResult tarde = daily.detailedShift(kDay, u"TARDE"_s);
+    const DailyReportResult extra = daily.detailedShift(kDay, u"EXTRA"_s);
+    QCOMPARE(m_db.exec(u"DELETE FROM `%1`.caixa WHERE Controle = 201"_s.arg(m_db.name())), QString());
+    QCOMPARE(m_db.exec(u"DELETE FROM `%1`.turno WHERE controle = 9"_s.arg(m_db.name())), QString());
+
+    QVERIFY(tarde.printed);
+    QVERIFY(!tarde.report.toText().contains(u"AMANHA"_s));
+    QCOMPARE(tarde.totals.cash.value(), 550.0);
+    // a shift numbered 9 has no rows of its own, but its report is printed
+    QVERIFY(extra.printed);
+    QCOMPARE(extra.totals.entries.value(), 0.0);
 }
 
 QTEST_MAIN(TestDailyReport)
