@@ -64,5 +64,6 @@ struct Command {
 
 // Every command of the tool, by subsystem.
 QList<Command> dailyCommands();
+QList<Command> periodCommands();
 
 } // namespace cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QList<cli::Command> commands = cli::dailyCommands();
+    commands += cli::periodCommands();
 
     const QStringList args = QCoreApplication::arguments().mid(1);
     const auto usage = [&] {
