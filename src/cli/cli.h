@@ -62,5 +62,6 @@ struct Command {
 
 // Every command of the tool, by subsystem.
 QList<Command> dailyCommands();
+QList<Command> annualCommands();
 
 } // namespace cli
