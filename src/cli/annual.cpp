@@ -8,6 +8,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace cli {

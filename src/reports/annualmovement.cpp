@@ -29,9 +29,10 @@ const QString AnnualMovement::SqlEmptyResumo = u"delete from resumo"_s;
 const QString AnnualMovement::SqlEmptyResumoAnual = u"delete from resumoanual"_s;
 const QString AnnualMovement::SqlEmptyResumoAnualCaixa = u"delete from resumoanualcaixa"_s;
 
-// One copy of every cash row of the period but the change fund. Exits are copied with their
-// amount as entries are: the table shows what went through the register. The kind code is
-// given by exact comparison, letter case included.
+// One copy of every cash row of the period but the change fund; a row without a kind is
+// money of the period too. Exits are copied with their amount as entries are: the table shows
+// what went through the register. The kind code is given by exact comparison, letter case
+// included.
 const QString AnnualMovement::SqlResumo =
     u"insert into resumo (CodigoNota, Data, mes, ano, Descricao, especie, CodigoCliente, Credito, tabela, "
     "codigoFilial, filial)\n"
@@ -43,7 +44,7 @@ const QString AnnualMovement::SqlResumo =
     "       when binary especie = 'SANGRIA' then 7 end,\n"
     "  ifnull(valor, 0), 'PAGAMENTOS NO PERIODO', :codigoFilial, :filial\n"
     "from caixa\n"
-    "where (data >=:DataI) AND (data <=:DataF) and (especie<>'AD.TROCO')\n"
+    "where (data >=:DataI) AND (data <=:DataF) and ((especie<>'AD.TROCO') or (especie is null))\n"
     "order by data, Controle"_s;
 
 const QString AnnualMovement::SqlTotal = u"select count(*), ifnull(sum(Credito), 0) from resumo"_s;
@@ -61,16 +62,16 @@ const QString AnnualMovement::SqlResumoAnual =
     "order by min(Descricao), mes"_s;
 
 // One row per kind code with its twelve monthly totals; the kinds without a code make one
-// row together.
+// row together, labelled with one of their descriptions that is not empty.
 const QString AnnualMovement::SqlResumoAnualCaixa =
     u"insert into resumoanualcaixa (codigocliente, descricao, "_s + perMonth(u"total%1"_s) +
     u")\n"
-    "select codigocliente, min(descricao), "_s +
+    "select codigocliente, ifnull(min(nullif(descricao, '')), ''), "_s +
     perMonth(u"sum(`%1`)"_s) +
     u"\n"
     "from resumoanual\n"
     "group by codigocliente\n"
-    "order by min(descricao)"_s;
+    "order by 2"_s;
 
 AnnualMovement::AnnualMovement(TDM& dm)
     : m_dm(dm)

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void shouldAddTheSameMonthOfTwoYearsIntoOneColumn();
     void shouldGiveAKindWrittenInAnotherCaseTheCodeOfItsKind();
     void shouldKeepAKindLongerThanTheWorkColumn();
+    void shouldCountRowsWithoutAKindWithTheKindsWithoutCode();
     void shouldRefuseAPeriodThatCannotBeSummed_data();
     void shouldRefuseAPeriodThatCannotBeSummed();
 
@@ -216,6 +217,26 @@ void TestAnnualMovement::shouldKeepAKindLongerThanTheWorkColumn()
     QCOMPARE(row.first().value(u"descricao"_s).toString(), pix);
     QVERIFY(row.first().value(u"codigocliente"_s).isNull());
     QCOMPARE(row.first().value(u"total07"_s).toDouble(), 12.34);
+}
+
+void TestAnnualMovement::shouldCountRowsWithoutAKindWithTheKindsWithoutCode()
+{
+    // given rows of August 2024 without a kind, empty or null, beside a kind without code
+    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.caixa (Data, especie, Tipo, es, Credito, valor) VALUES "
+                       "('2024-08-03', NULL, 'CREDITO', 'E', 1, 1), ('2024-08-04', '', 'CREDITO', 'E', 2, 2), "
+                       "('2024-08-05', 'CREDIARIO', 'CREDITO', 'E', 4, 4)"_s.arg(m_db.name())),
+             QString());
+
+    const AnnualMovementResult r = AnnualMovement(*m_dm).compute(QDate(2024, 8, 1), QDate(2024, 8, 31));
+
+    // then their money is in the period and in the line of the kinds without code, which
+    // carries the description that is not empty
+    QCOMPARE(r.rows, 3);
+    QCOMPARE(r.total, 7.0);
+    const auto row = rows(u"select * from resumoanualcaixa"_s);
+    QCOMPARE(row.size(), 1);
+    QCOMPARE(row.first().value(u"descricao"_s).toString(), u"CREDIARIO"_s);
+    QCOMPARE(row.first().value(u"total08"_s).toDouble(), 7.0);
 }
 
 void TestAnnualMovement::shouldRefuseAPeriodThatCannotBeSummed_data()

@@ -47,42 +47,36 @@ QFont courier(double points)
     return font(u"Courier New"_s, QFont::TypeWriter, points, false);
 }
 
-const QFont& storeFont()
+QFont storeFont()
 {
-    static const QFont f = arial(12, true);
-    return f;
+    return arial(12, true);
 }
-const QFont& titleFont()
+QFont titleFont()
 {
-    static const QFont f = arial(10, true);
-    return f;
+    return arial(10, true);
 }
-const QFont& headingFont()
+QFont headingFont()
 {
-    static const QFont f = arial(8, true);
-    return f;
+    return arial(8, true);
 }
-const QFont& valueFont()
+QFont valueFont()
 {
-    static const QFont f = arial(8);
-    return f;
+    return arial(8);
 }
-const QFont& summaryFont()
+QFont summaryFont()
 {
-    static const QFont f = arial(8, true);
-    return f;
+    return arial(8, true);
 }
-const QFont& descriptionFont()
+QFont descriptionFont()
 {
-    static const QFont f = courier(8);
-    return f;
+    return courier(8);
 }
 
 // The description in at most two lines of the cell, broken at words (or anywhere in a word
 // longer than the cell); what does not fit ends the second line with an ellipsis.
 QStringList wrapDescription(const QString& text, double width)
 {
-    const QFont& f = descriptionFont();
+    const QFont f = descriptionFont();
     QTextLayout layout(text, f);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
