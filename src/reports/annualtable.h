@@ -52,9 +52,9 @@ public:
 
     static const QString SqlQIndiv;
     static const QString SqlConfiguracao;
-    static const QString ReportTitle;  // "Perc. de Venda"
-    static const QString DetailMask;   // "#,##0.00"
-    static const QString SummaryMask;  // "##,##0.00"
+    static const QString ReportTitle; // "Perc. de Venda"
+    static const QString DetailMask;  // "#,##0.00"
+    static const QString SummaryMask; // "##,##0.00"
 
 private:
     TDM& m_dm;

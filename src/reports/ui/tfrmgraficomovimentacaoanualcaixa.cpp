@@ -57,7 +57,7 @@ TFrmGraficoMovimentacaoAnualCaixa::TFrmGraficoMovimentacaoAnualCaixa(TDM& dm, QW
     m_chart->setBackgroundBrush(Qt::white);
     m_chart->setPlotAreaBackgroundBrush(Qt::white);
     m_chart->setPlotAreaBackgroundVisible(true);
-    m_chart->setAnimationOptions(QChart::SeriesAnimations);
+    m_chart->setAnimationOptions(QChart::AllAnimations); // bars grow, zooming glides
     m_chart->setLocalizeNumbers(true);
     m_chart->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     m_chart->legend()->setAlignment(Qt::AlignRight);
