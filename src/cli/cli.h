@@ -65,5 +65,6 @@ struct Command {
 // Every command of the tool, by subsystem.
 QList<Command> dailyCommands();
 QList<Command> periodCommands();
+QList<Command> annualCommands();
 
 } // namespace cli

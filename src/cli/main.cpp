@@ -3,18 +3,39 @@
 #include "app/dbconnection.h"
 #include "app/tdm.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// The offscreen platform asks for a runtime folder that scheduled jobs often lack; Qt falls
+// back to one of its own, so that warning would only be noise in the job's error output.
+void quietRuntimeDir(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"_s))
+        return;
+    if (g_qtMessages)
+        g_qtMessages(type, context, message);
+}
+
+} // namespace
+
 // caixa-relatorio: the reports of the cash program from the command line (scheduled jobs).
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The annual table is drawn for --pdf, which needs fonts and painting: the GUI library on
+    // the offscreen platform, since the tool runs without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_qtMessages = qInstallMessageHandler(quietRuntimeDir);
+    QGuiApplication app(argc, argv);
     QList<cli::Command> commands = cli::dailyCommands();
     commands += cli::periodCommands();
+    commands += cli::annualCommands();
 
     const QStringList args = QCoreApplication::arguments().mid(1);
     const auto usage = [&] {
