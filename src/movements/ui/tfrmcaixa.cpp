@@ -79,6 +79,7 @@ TfrmCaixa::TfrmCaixa(TDM& dm, QWidget* parent)
     ui->DBGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->DBGrid1->horizontalHeader()->setSectionResizeMode(CashBookModel::Descricao, QHeaderView::Stretch);
     ui->DBGrid1->verticalHeader()->hide();
+    ui->DBGrid1->verticalHeader()->setDefaultSectionSize(ui->DBGrid1->fontMetrics().height() + 6);
     ui->DBGrid1->installEventFilter(this);
     connect(ui->DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfrmCaixa::MyCaixaAfterScroll);
@@ -290,6 +291,7 @@ void TfrmCaixa::showRow(const CashBookRow& row) {
     check(m_opcao, int(OpcaoValues.indexOf(row.opcao)));
     ui->DBComboBoxEspecie->setCurrentIndex(-1);
     ui->DBComboBoxEspecie->setEditText(row.especie);
+    ui->DBComboBoxEspecie->lineEdit()->setCursorPosition(0);
     ui->DBEditValor->setText(amountText(row.valor));
     ui->DBEditTroco->setText(amountText(row.troco));
     ui->DBEditHora->setText(row.hora);

@@ -38,6 +38,7 @@ TFrmVisualizarAbertura::TFrmVisualizarAbertura(TDM& dm, QWidget* parent)
     ui->DBGrid1->setModel(m_proxy);
     ui->DBGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->DBGrid1->verticalHeader()->hide();
+    ui->DBGrid1->verticalHeader()->setDefaultSectionSize(ui->DBGrid1->fontMetrics().height() + 6);
     ui->DBGrid1->installEventFilter(this);
     connect(ui->DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFrmVisualizarAbertura::tbVisualizarAfterScroll);

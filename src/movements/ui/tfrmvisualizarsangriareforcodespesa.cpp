@@ -28,6 +28,7 @@ TFrmVisualizarSangriaReforcoDespesa::TFrmVisualizarSangriaReforcoDespesa(TDM& dm
     ui->DBGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->DBGrid1->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
     ui->DBGrid1->verticalHeader()->hide();
+    ui->DBGrid1->verticalHeader()->setDefaultSectionSize(ui->DBGrid1->fontMetrics().height() + 6);
     ui->DBGrid1->installEventFilter(this);
     connect(ui->DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFrmVisualizarSangriaReforcoDespesa::updateNavigator);
