@@ -27,10 +27,13 @@ const QString CashBook::SqlInsert =
     u"INSERT INTO caixa (Descricao, Data, Credito, Debito, valor, troco, Opcao, Tipo, Tp, Condicao, especie, "
     "Hora, es, Usuario) VALUES (:Descricao, :Data, :Credito, :Debito, :valor, :troco, :Opcao, :Tipo, :Tp, "
     ":Condicao, :especie, :Hora, :es, :Usuario)"_s;
+// Tp, es and Condicao change only when the user picked an Opção or a Tipo; otherwise the row
+// keeps what the sales program (or another workstation) wrote there.
 const QString CashBook::SqlUpdate =
     u"UPDATE caixa SET Descricao = :Descricao, Data = :Data, Credito = :Credito, Debito = :Debito, "
-    "valor = :valor, troco = :troco, Opcao = :Opcao, Tipo = :Tipo, Tp = :Tp, Condicao = :Condicao, "
-    "especie = :especie, Hora = :Hora, es = :es, Usuario = :Usuario WHERE Controle = :Controle"_s;
+    "valor = :valor, troco = :troco, Opcao = :Opcao, Tipo = :Tipo, Tp = IF(:OpcaoEscolhida, :Tp, Tp), "
+    "Condicao = IF(:TipoEscolhido, :Condicao, Condicao), especie = :especie, Hora = :Hora, "
+    "es = IF(:TipoEscolhido2, :es, es), Usuario = :Usuario WHERE Controle = :Controle"_s;
 const QString CashBook::SqlDelete = u"DELETE FROM caixa WHERE Controle = :Controle"_s;
 
 namespace {
@@ -38,15 +41,18 @@ namespace {
 constexpr int DescricaoWidth = 50;
 constexpr int EspecieWidth = 50;
 
-QVariant text(const QString& s) {
+QVariant text(const QString& s)
+{
     return s.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(s);
 }
 
-QVariant date(const QDate& d) {
+QVariant date(const QDate& d)
+{
     return d.isValid() ? QVariant(d) : QVariant(QMetaType::fromType<QDate>());
 }
 
-CashBookRow rowFrom(const QSqlQuery& q) {
+CashBookRow rowFrom(const QSqlQuery& q)
+{
     const QSqlRecord r = q.record();
     auto str = [&](const char* name) {
         const QVariant v = r.value(QLatin1StringView(name));
@@ -76,7 +82,8 @@ CashBookRow rowFrom(const QSqlQuery& q) {
 }
 
 // The literal text as a LIKE prefix.
-QString likePrefix(const QString& text) {
+QString likePrefix(const QString& text)
+{
     QString escaped;
     for (const QChar c : text.trimmed()) {
         if (c == u'!' || c == u'%' || c == u'_')
@@ -88,11 +95,13 @@ QString likePrefix(const QString& text) {
 
 // A typed text that still shows the stored amount keeps the stored amount (which may carry
 // more decimals than the screen shows).
-bool unchanged(const QString& typed, double stored) {
+bool unchanged(const QString& typed, double stored)
+{
     return typed.trimmed() == br::money(stored);
 }
 
-double amount(const QString& typed, double stored) {
+double amount(const QString& typed, double stored)
+{
     if (unchanged(typed, stored))
         return stored;
     if (typed.trimmed().isEmpty())
@@ -102,7 +111,8 @@ double amount(const QString& typed, double stored) {
 
 // Amounts are refused when they are not numbers, negative or with more than two decimals;
 // `required` also refuses zero.
-std::optional<QString> checkAmount(const QString& typed, double stored, const QString& label, bool required) {
+std::optional<QString> checkAmount(const QString& typed, double stored, const QString& label, bool required)
+{
     if (unchanged(typed, stored) && !(required && stored == 0))
         return std::nullopt;
     const QString t = typed.trimmed();
@@ -120,19 +130,21 @@ std::optional<QString> checkAmount(const QString& typed, double stored, const QS
     return std::nullopt;
 }
 
-bool validHora(const QString& hora) {
+bool validHora(const QString& hora)
+{
     static const QRegularExpression re(u"^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"_s);
     const auto m = re.match(hora);
-    return m.hasMatch() &&
-           QTime(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()).isValid();
+    return m.hasMatch() && QTime(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()).isValid();
 }
 
 // The typed text, or the stored one when the user left it as shown (a stored null stays null).
-QString keep(const QString& typed, const QString& stored) {
+QString keep(const QString& typed, const QString& stored)
+{
     return typed == stored ? stored : typed;
 }
 
-Binds bindsOf(const CashBookRow& row) {
+Binds bindsOf(const CashBookRow& row)
+{
     return {{u":Descricao"_s, text(row.descricao)},
             {u":Data"_s, date(row.data)},
             {u":Credito"_s, row.credito},
@@ -152,29 +164,36 @@ Binds bindsOf(const CashBookRow& row) {
 } // namespace
 
 CashBook::CashBook(DbConnection& db)
-    : m_db(db) {}
+    : m_db(db)
+{
+}
 
-CashBookQuery CashBook::periodOnShow(const QDate& dti, const QDate& dtf) {
+CashBookQuery CashBook::periodOnShow(const QDate& dti, const QDate& dtf)
+{
     return {u"MyCaixa (período)"_s, SqlPeriodoOnShow, {{u":dti"_s, dti}, {u":dtf"_s, dtf}}};
 }
 
-CashBookQuery CashBook::periodOnButton(const QDate& dti, const QDate& dtf) {
+CashBookQuery CashBook::periodOnButton(const QDate& dti, const QDate& dtf)
+{
     return {u"MyCaixa (Data Emissão)"_s, SqlPeriodoOnButton, {{u":dti"_s, dti}, {u":dtf"_s, dtf}}};
 }
 
-std::optional<QString> CashBook::checkSearch(Search search, const QString& text) {
+std::optional<QString> CashBook::checkSearch(Search search, const QString& text)
+{
     if (!text.trimmed().isEmpty())
         return std::nullopt;
     return search == Search::Nota ? u"Codigo da Nota em Branco !!!"_s : u"Descrição em Branco !!!"_s;
 }
 
-CashBookQuery CashBook::search(Search search, const QString& text) {
+CashBookQuery CashBook::search(Search search, const QString& text)
+{
     if (search == Search::Nota)
         return {u"MyCaixa (Nº Nota)"_s, SqlLocalizarNota, {{u":Localizar"_s, likePrefix(text)}}};
     return {u"MyCaixa (Descrição)"_s, SqlLocalizarDescricao, {{u":Localizar"_s, likePrefix(text)}}};
 }
 
-QList<CashBookRow> CashBook::rows(const CashBookQuery& query) {
+QList<CashBookRow> CashBook::rows(const CashBookQuery& query)
+{
     QSqlQuery q = m_db.query(query.name, query.sql, query.binds);
     QList<CashBookRow> out;
     while (q.next())
@@ -182,21 +201,22 @@ QList<CashBookRow> CashBook::rows(const CashBookQuery& query) {
     return out;
 }
 
-std::optional<CashBookRow> CashBook::find(int controle) {
+std::optional<CashBookRow> CashBook::find(int controle)
+{
     QSqlQuery q = m_db.query(u"MyCaixa (registro)"_s, SqlRow, {{u":Controle"_s, controle}});
     if (!q.next())
         return std::nullopt;
     return rowFrom(q);
 }
 
-std::optional<CashBookRefusal> CashBook::validate(const CashBookInput& in, const CashBookRow& base) {
+std::optional<CashBookRefusal> CashBook::validate(const CashBookInput& in, const CashBookRow& base)
+{
     using F = CashBookRefusal::Field;
     const QString descricao = in.descricao.trimmed();
     if (descricao.isEmpty())
         return CashBookRefusal{F::Descricao, u"Descrição em Branco !!!"_s};
     if (descricao.size() > DescricaoWidth)
-        return CashBookRefusal{F::Descricao,
-                               u"Descrição com mais de %1 caracteres !!!"_s.arg(DescricaoWidth)};
+        return CashBookRefusal{F::Descricao, u"Descrição com mais de %1 caracteres !!!"_s.arg(DescricaoWidth)};
     if (!in.data.isValid())
         return CashBookRefusal{F::Data, u"Data de Lançamento em Branco !!!"_s};
     const bool credit = in.tipo == QLatin1StringView(cashbook::Credito);
@@ -225,7 +245,8 @@ std::optional<CashBookRefusal> CashBook::validate(const CashBookInput& in, const
     return std::nullopt;
 }
 
-CashBookRow CashBook::compose(const CashBookInput& in, const CashBookRow& base) {
+CashBookRow CashBook::compose(const CashBookInput& in, const CashBookRow& base)
+{
     CashBookRow row = base;
     row.descricao = keep(in.descricao.trimmed(), base.descricao);
     row.data = in.data;
@@ -237,8 +258,7 @@ CashBookRow CashBook::compose(const CashBookInput& in, const CashBookRow& base) 
     row.hora = keep(in.hora.trimmed(), base.hora);
     row.usuario = u"CAIXA"_s;
     row.valor = row.tipo == QLatin1StringView(cashbook::Debito) ? row.debito : row.credito;
-    row.troco =
-        row.especie == QLatin1StringView(cashbook::AdTroco) ? row.credito : amount(in.troco, base.troco);
+    row.troco = row.especie == QLatin1StringView(cashbook::AdTroco) ? row.credito : amount(in.troco, base.troco);
     if (in.tipoChosen) {
         row.es = row.tipo == QLatin1StringView(cashbook::Credito) ? u"E"_s : u"S"_s;
         row.condicao = u"CAIXA"_s;
@@ -248,7 +268,8 @@ CashBookRow CashBook::compose(const CashBookInput& in, const CashBookRow& base) 
     return row;
 }
 
-std::optional<CashBookRow> CashBook::store(const CashBookInput& input, const CashBookRow& base) {
+std::optional<CashBookRow> CashBook::store(const CashBookInput& input, const CashBookRow& base)
+{
     const CashBookRow row = compose(input, base);
     std::optional<CashBookRow> stored;
     m_db.transaction(u"Salvar Caixa"_s, [&] {
@@ -258,11 +279,13 @@ std::optional<CashBookRow> CashBook::store(const CashBookInput& input, const Cas
             QSqlQuery q = m_db.query(u"MyCaixa (inclusão)"_s, SqlInsert, bindsOf(row));
             controle = q.lastInsertId().toInt();
         } else {
-            QSqlQuery lock =
-                m_db.query(u"MyCaixa (registro)"_s, SqlRowForUpdate, {{u":Controle"_s, controle}});
+            QSqlQuery lock = m_db.query(u"MyCaixa (registro)"_s, SqlRowForUpdate, {{u":Controle"_s, controle}});
             if (!lock.next())
                 return;
             Binds binds = bindsOf(row);
+            binds.append({u":OpcaoEscolhida"_s, input.opcaoChosen});
+            binds.append({u":TipoEscolhido"_s, input.tipoChosen});
+            binds.append({u":TipoEscolhido2"_s, input.tipoChosen});
             binds.append({u":Controle"_s, controle});
             m_db.query(u"MyCaixa (alteração)"_s, SqlUpdate, binds);
         }
@@ -273,7 +296,8 @@ std::optional<CashBookRow> CashBook::store(const CashBookInput& input, const Cas
     return stored;
 }
 
-std::optional<CashBookRow> CashBook::remove(int controle) {
+std::optional<CashBookRow> CashBook::remove(int controle)
+{
     std::optional<CashBookRow> removed;
     m_db.transaction(u"Excluir Caixa"_s, [&] {
         removed.reset();
@@ -289,18 +313,18 @@ std::optional<CashBookRow> CashBook::remove(int controle) {
 
 namespace cashbook {
 
-bool noticeEnabled(const AdminSettings& s) {
+bool noticeEnabled(const AdminSettings& s)
+{
     return isOn(s.ENVIAEMAIL) && isOn(s.ENVIAALTERACAOCAIXA) && !s.EMAIL1.trimmed().isEmpty();
 }
 
-QStringList noticeBody(const QString& storeName, const CashBookRow& row, const QString& user,
-                       const QDateTime& now) {
+QStringList noticeBody(const QString& storeName, const CashBookRow& row, const QString& user, const QDateTime& now)
+{
     // The head block is the one of every notice.
     QStringList items{mail::notificationBody(storeName, QString(), {}).first()};
     items << u"<p><b>Filial :"_s + storeName + u"</b></p>"_s;
     items << u"<p style=\"color:#000000; background-color:#e2fd03;\"><b>Alteração do Caixa : "_s +
-                 br::time(now.time()) + u" - "_s + br::date(now.date()) + u" - "_s + storeName +
-                 u"</b></p>"_s;
+                 br::time(now.time()) + u" - "_s + br::date(now.date()) + u" - "_s + storeName + u"</b></p>"_s;
     items << u"<table>"_s << u"</table>"_s << u"<br />"_s << u"</body>\r\n</html>\r\n"_s << u"<table>"_s;
 
     const bool credit = row.credito != 0;
@@ -314,18 +338,16 @@ QStringList noticeBody(const QString& storeName, const CashBookRow& row, const Q
         {u"Descrição  :"_s, row.descricao, true},
         {u"Codigo : "_s, br::formatFloat(u"####"_s, row.codigoCliente.toDouble()), false},
         {u"Data:"_s, br::date(row.data), true},
-        {credit ? u"Credito R$ : "_s : u"Debito R$ : "_s, br::money(credit ? row.credito : row.debito),
-         false},
+        {credit ? u"Credito R$ : "_s : u"Debito R$ : "_s, br::money(credit ? row.credito : row.debito), false},
         {u"Especie:"_s, row.especie, true},
         {u"Usuario:"_s, user, true},
     };
     bool grey = true;
     for (const Line& line : lines) {
-        items << (grey ? u"<tr style='background-color:#D3D3D3;'>"_s
-                       : u"<tr style='background-color:#FFFFFF;'>"_s);
+        items << (grey ? u"<tr style='background-color:#D3D3D3;'>"_s : u"<tr style='background-color:#FFFFFF;'>"_s);
         items << u"<th align='left'>"_s << line.label << u"</th>"_s
-              << (line.wide ? u"<td align='Right' style='width:150px;'>"_s : u"<td align='Right'>"_s)
-              << line.value << u"</td>"_s << u"</tr>"_s;
+              << (line.wide ? u"<td align='Right' style='width:150px;'>"_s : u"<td align='Right'>"_s) << line.value
+              << u"</td>"_s << u"</tr>"_s;
         grey = !grey;
     }
     return items;
@@ -333,8 +355,8 @@ QStringList noticeBody(const QString& storeName, const CashBookRow& row, const Q
 
 namespace {
 
-MailMessage notice(const AdminSettings& s, const QString& fromName, const QString& subject,
-                   const QStringList& body) {
+MailMessage notice(const AdminSettings& s, const QString& fromName, const QString& subject, const QStringList& body)
+{
     MailMessage m;
     m.from = MailAccount::fromSettings(s).from;
     m.fromName = fromName;
@@ -347,13 +369,15 @@ MailMessage notice(const AdminSettings& s, const QString& fromName, const QStrin
 
 } // namespace
 
-MailMessage changeNotice(const AdminSettings& s, const QString& storeName, const CashBookRow& row,
-                         const QString& user, const QDateTime& now) {
+MailMessage changeNotice(const AdminSettings& s, const QString& storeName, const CashBookRow& row, const QString& user,
+                         const QDateTime& now)
+{
     return notice(s, u"ALTERACAO DO CAIXA"_s, u"Alteração do Caixa"_s, noticeBody(storeName, row, user, now));
 }
 
 MailMessage deletionNotice(const AdminSettings& s, const QString& storeName, const CashBookRow& row,
-                           const QString& user, const QDateTime& now) {
+                           const QString& user, const QDateTime& now)
+{
     return notice(s, u"EXCLUSAO DE REGISTRO NO CAIXA"_s, u"Exlusão de Registro no Caixa"_s,
                   noticeBody(storeName, row, user, now));
 }

@@ -118,8 +118,7 @@ inline constexpr auto AdTroco = "AD.TROCO";
 // a first recipient.
 bool noticeEnabled(const AdminSettings& settings);
 // Items of the body of both notices, built from `row`.
-QStringList noticeBody(const QString& storeName, const CashBookRow& row, const QString& user,
-                       const QDateTime& now);
+QStringList noticeBody(const QString& storeName, const CashBookRow& row, const QString& user, const QDateTime& now);
 MailMessage changeNotice(const AdminSettings& settings, const QString& storeName, const CashBookRow& row,
                          const QString& user, const QDateTime& now);
 MailMessage deletionNotice(const AdminSettings& settings, const QString& storeName, const CashBookRow& row,

@@ -4,37 +4,41 @@
 
 using namespace Qt::StringLiterals;
 
-void CashBookModel::setRows(QList<CashBookRow> rows) {
+void CashBookModel::setRows(QList<CashBookRow> rows)
+{
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
-int CashBookModel::indexOf(int controle) const {
+int CashBookModel::indexOf(int controle) const
+{
     for (int i = 0; i < m_rows.size(); ++i)
         if (m_rows.at(i).controle == controle)
             return i;
     return -1;
 }
 
-int CashBookModel::rowCount(const QModelIndex& parent) const {
+int CashBookModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int CashBookModel::columnCount(const QModelIndex& parent) const {
+int CashBookModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant CashBookModel::data(const QModelIndex& index, int role) const {
+QVariant CashBookModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const CashBookRow& r = m_rows.at(index.row());
     if (role == ControleRole)
         return r.controle;
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Credito || index.column() == Debito
-                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return index.column() == Credito || index.column() == Debito ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                                     : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != SortRole)
         return {};
     const bool display = role == Qt::DisplayRole;
@@ -54,7 +58,8 @@ QVariant CashBookModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant CashBookModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant CashBookModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

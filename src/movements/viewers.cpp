@@ -15,7 +15,8 @@ using Format = ViewerColumn::Format;
 
 constexpr int UsuarioWidth = 50;
 
-QList<ViewerRow> readRows(QSqlQuery& q, const QString& key, const QList<ViewerColumn>& columns) {
+QList<ViewerRow> readRows(QSqlQuery& q, const QString& key, const QList<ViewerColumn>& columns)
+{
     QList<ViewerRow> out;
     while (q.next()) {
         const QSqlRecord r = q.record();
@@ -28,7 +29,8 @@ QList<ViewerRow> readRows(QSqlQuery& q, const QString& key, const QList<ViewerCo
     return out;
 }
 
-std::optional<QTime> parseHora(const QString& text) {
+std::optional<QTime> parseHora(const QString& text)
+{
     static const QRegularExpression re(u"^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"_s);
     const auto m = re.match(text.trimmed());
     if (!m.hasMatch())
@@ -48,9 +50,12 @@ const QString OpeningViewer::SqlCorrectClosing =
     "UsuarioFechamento = :UsuarioFechamento WHERE Controle = :Controle"_s;
 
 OpeningViewer::OpeningViewer(DbConnection& db)
-    : m_db(db) {}
+    : m_db(db)
+{
+}
 
-const QList<ViewerColumn>& OpeningViewer::columns() {
+const QList<ViewerColumn>& OpeningViewer::columns()
+{
     static const QList<ViewerColumn> list = {
         {u"Dt.Abertura"_s, u"DataAbertura"_s, Format::Date, false},
         {u"H.Abertura"_s, u"HoraAbertura"_s, Format::Time, false},
@@ -73,12 +78,14 @@ const QList<ViewerColumn>& OpeningViewer::columns() {
     return list;
 }
 
-QList<ViewerRow> OpeningViewer::rows() {
+QList<ViewerRow> OpeningViewer::rows()
+{
     QSqlQuery q = m_db.query(u"tbVisualizar"_s, SqlVisualizar);
     return readRows(q, u"Controle"_s, columns());
 }
 
-std::optional<ViewerRow> OpeningViewer::row(int controle) {
+std::optional<ViewerRow> OpeningViewer::row(int controle)
+{
     QSqlQuery q = m_db.query(u"tbVisualizar (registro)"_s, SqlSession, {{u":Controle"_s, controle}});
     const QList<ViewerRow> found = readRows(q, u"Controle"_s, columns());
     if (found.isEmpty())
@@ -86,7 +93,8 @@ std::optional<ViewerRow> OpeningViewer::row(int controle) {
     return found.first();
 }
 
-std::optional<QString> OpeningViewer::validate(const ClosingCorrection& c, const QDate& dataAbertura) {
+std::optional<QString> OpeningViewer::validate(const ClosingCorrection& c, const QDate& dataAbertura)
+{
     const QString data = c.dataFechamento.trimmed();
     std::optional<QDate> fechamento;
     if (!data.isEmpty()) {
@@ -103,20 +111,20 @@ std::optional<QString> OpeningViewer::validate(const ClosingCorrection& c, const
     return std::nullopt;
 }
 
-bool OpeningViewer::store(const ClosingCorrection& c) {
+bool OpeningViewer::store(const ClosingCorrection& c)
+{
     const QString data = c.dataFechamento.trimmed();
     const QString hora = c.horaFechamento.trimmed();
     const QString usuario = c.usuarioFechamento.trimmed();
-    const QVariant dataValue = data.isEmpty() ? QVariant(QMetaType::fromType<QDate>())
-                                              : QVariant(br::parseDate(data).value_or(QDate()));
+    const QVariant dataValue =
+        data.isEmpty() ? QVariant(QMetaType::fromType<QDate>()) : QVariant(br::parseDate(data).value_or(QDate()));
     const QVariant horaValue =
         hora.isEmpty() ? QVariant(QMetaType::fromType<QTime>()) : QVariant(parseHora(hora).value_or(QTime()));
-    const QVariant usuarioValue =
-        usuario.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(usuario);
+    const QVariant usuarioValue = usuario.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(usuario);
     bool found = false;
     m_db.transaction(u"Corrigir Fechamento"_s, [&] {
-        QSqlQuery lock = m_db.query(u"tbVisualizar (registro)"_s, SqlSession + u" FOR UPDATE"_s,
-                                    {{u":Controle"_s, c.controle}});
+        QSqlQuery lock =
+            m_db.query(u"tbVisualizar (registro)"_s, SqlSession + u" FOR UPDATE"_s, {{u":Controle"_s, c.controle}});
         found = lock.next();
         if (!found)
             return;
@@ -132,9 +140,12 @@ bool OpeningViewer::store(const ClosingCorrection& c) {
 const QString MovementViewer::SqlVisualizar = u"select * from sangriareforco\norder by Data"_s;
 
 MovementViewer::MovementViewer(DbConnection& db)
-    : m_db(db) {}
+    : m_db(db)
+{
+}
 
-const QList<ViewerColumn>& MovementViewer::columns() {
+const QList<ViewerColumn>& MovementViewer::columns()
+{
     static const QList<ViewerColumn> list = {
         {u"Data"_s, u"data"_s, Format::Date, false},
         {u"Hora"_s, u"hora"_s, Format::Text, false},
@@ -147,14 +158,16 @@ const QList<ViewerColumn>& MovementViewer::columns() {
     return list;
 }
 
-QList<ViewerRow> MovementViewer::rows() {
+QList<ViewerRow> MovementViewer::rows()
+{
     QSqlQuery q = m_db.query(u"tbVisualizar"_s, SqlVisualizar);
     return readRows(q, u"id"_s, columns());
 }
 
 namespace viewers {
 
-QString display(const QVariant& value, ViewerColumn::Format format) {
+QString display(const QVariant& value, ViewerColumn::Format format)
+{
     if (value.isNull())
         return {};
     switch (format) {

@@ -2,9 +2,12 @@
 
 ViewerModel::ViewerModel(QList<ViewerColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
-    , m_columns(std::move(columns)) {}
+    , m_columns(std::move(columns))
+{
+}
 
-void ViewerModel::setRows(QList<ViewerRow> rows) {
+void ViewerModel::setRows(QList<ViewerRow> rows)
+{
     beginResetModel();
     m_rows = std::move(rows);
     m_pendingRow = -1;
@@ -13,7 +16,8 @@ void ViewerModel::setRows(QList<ViewerRow> rows) {
     Q_EMIT pendingChanged(-1);
 }
 
-void ViewerModel::replaceRow(int index, ViewerRow row) {
+void ViewerModel::replaceRow(int index, ViewerRow row)
+{
     m_rows[index] = std::move(row);
     if (index == m_pendingRow) {
         m_pendingRow = -1;
@@ -23,20 +27,23 @@ void ViewerModel::replaceRow(int index, ViewerRow row) {
     Q_EMIT dataChanged(this->index(index, 0), this->index(index, columnCount() - 1));
 }
 
-int ViewerModel::indexOf(int key) const {
+int ViewerModel::indexOf(int key) const
+{
     for (int i = 0; i < m_rows.size(); ++i)
         if (m_rows.at(i).key == key)
             return i;
     return -1;
 }
 
-QString ViewerModel::text(int row, int column) const {
+QString ViewerModel::text(int row, int column) const
+{
     if (row == m_pendingRow && m_pending.contains(column))
         return m_pending.value(column);
     return viewers::display(m_rows.at(row).values.value(column), m_columns.at(column).format);
 }
 
-void ViewerModel::beginEdit(int row) {
+void ViewerModel::beginEdit(int row)
+{
     if (m_pendingRow == row)
         return;
     m_pendingRow = row;
@@ -44,7 +51,8 @@ void ViewerModel::beginEdit(int row) {
     Q_EMIT pendingChanged(row);
 }
 
-void ViewerModel::cancelEdit() {
+void ViewerModel::cancelEdit()
+{
     const int row = m_pendingRow;
     m_pendingRow = -1;
     m_pending.clear();
@@ -53,15 +61,18 @@ void ViewerModel::cancelEdit() {
     Q_EMIT pendingChanged(-1);
 }
 
-int ViewerModel::rowCount(const QModelIndex& parent) const {
+int ViewerModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int ViewerModel::columnCount(const QModelIndex& parent) const {
+int ViewerModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant ViewerModel::data(const QModelIndex& index, int role) const {
+QVariant ViewerModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const ViewerColumn& c = m_columns.at(index.column());
@@ -79,7 +90,8 @@ QVariant ViewerModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool ViewerModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool ViewerModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
     if (role != Qt::EditRole || !index.isValid() || !m_columns.at(index.column()).editable)
         return false;
     const QString typed = value.toString();
@@ -95,14 +107,16 @@ bool ViewerModel::setData(const QModelIndex& index, const QVariant& value, int r
     return true;
 }
 
-Qt::ItemFlags ViewerModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags ViewerModel::flags(const QModelIndex& index) const
+{
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.isValid() && m_columns.at(index.column()).editable)
         f |= Qt::ItemIsEditable;
     return f;
 }
 
-QVariant ViewerModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant ViewerModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= m_columns.size())
         return {};
     return m_columns.at(section).title;

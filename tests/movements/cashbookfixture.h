@@ -23,18 +23,18 @@ namespace cashbookfixture {
 using namespace Qt::StringLiterals;
 
 // Notices on, sent to the test server, to `to` (empty: no first recipient).
-inline AdminSettings settings(const TestDatabase& db, const QByteArray& to, const QByteArray& extra = {}) {
-    AdminSettings s = AdminSettings::read(IniFile::fromBytes(
-        "[GERAL]\n" + testsmtp::geralSettings() + "EMAIL1=" + to + "\nCONTATO1=Gerente\n" + extra));
+inline AdminSettings settings(const TestDatabase& db, const QByteArray& to, const QByteArray& extra = {})
+{
+    AdminSettings s = AdminSettings::read(
+        IniFile::fromBytes("[GERAL]\n" + testsmtp::geralSettings() + "EMAIL1=" + to + "\nCONTATO1=Gerente\n" + extra));
     s.local = s.loja = s.email = db.settings();
     return s;
 }
 
 // Every column of one row, by lower-case column name.
-inline QVariantMap readRow(DbConnection& db, const QString& table, const QString& key,
-                           const QVariant& value) {
-    QSqlQuery q =
-        db.query(u"teste"_s, u"SELECT * FROM %1 WHERE %2 = :k"_s.arg(table, key), {{u":k"_s, value}});
+inline QVariantMap readRow(DbConnection& db, const QString& table, const QString& key, const QVariant& value)
+{
+    QSqlQuery q = db.query(u"teste"_s, u"SELECT * FROM %1 WHERE %2 = :k"_s.arg(table, key), {{u":k"_s, value}});
     QVariantMap out;
     if (!q.next())
         return out;
@@ -45,7 +45,8 @@ inline QVariantMap readRow(DbConnection& db, const QString& table, const QString
 }
 
 // Inserts a row with the given columns (bound) and returns its key.
-inline int insertRow(DbConnection& db, const QString& table, const QVariantMap& columns) {
+inline int insertRow(DbConnection& db, const QString& table, const QVariantMap& columns)
+{
     QStringList names, marks;
     Binds binds;
     for (auto it = columns.begin(); it != columns.end(); ++it) {
@@ -54,17 +55,18 @@ inline int insertRow(DbConnection& db, const QString& table, const QVariantMap& 
         binds.append({u":"_s + it.key(), it.value()});
     }
     QSqlQuery q = db.query(
-        u"teste"_s, u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(table, names.join(u", "_s), marks.join(u", "_s)),
-        binds);
+        u"teste"_s, u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(table, names.join(u", "_s), marks.join(u", "_s)), binds);
     return q.lastInsertId().toInt();
 }
 
-inline int count(DbConnection& db, const QString& table) {
+inline int count(DbConnection& db, const QString& table)
+{
     return db.scalar(u"teste"_s, u"SELECT COUNT(*) FROM %1"_s.arg(table)).toInt();
 }
 
 // The columns whose values differ between two reads of a row.
-inline QStringList changedColumns(const QVariantMap& before, const QVariantMap& after) {
+inline QStringList changedColumns(const QVariantMap& before, const QVariantMap& after)
+{
     QStringList out;
     for (auto it = after.begin(); it != after.end(); ++it)
         if (before.value(it.key()) != it.value() || before.value(it.key()).isNull() != it.value().isNull())
@@ -73,7 +75,8 @@ inline QStringList changedColumns(const QVariantMap& before, const QVariantMap& 
 }
 
 // The mail with this subject whose body mentions `marker`; waits for it up to `ms`.
-inline QJsonObject deliveredWith(const QString& subject, const QString& marker, int ms = 10000) {
+inline QJsonObject deliveredWith(const QString& subject, const QString& marker, int ms = 10000)
+{
     QElapsedTimer t;
     t.start();
     do {
@@ -86,7 +89,8 @@ inline QJsonObject deliveredWith(const QString& subject, const QString& marker, 
 }
 
 // How many mails mention `marker` (none should come for it).
-inline int mailsWith(const QString& marker) {
+inline int mailsWith(const QString& marker)
+{
     int n = 0;
     for (const QJsonObject& o : testsmtp::all())
         if (o.value(u"html"_s).toString().contains(marker))

@@ -9,7 +9,8 @@
 namespace cashbookgui {
 
 // Types `text` into `widget` one character at a time, accents and quotes included.
-inline void typeText(QWidget* widget, const QString& text) {
+inline void typeText(QWidget* widget, const QString& text)
+{
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }

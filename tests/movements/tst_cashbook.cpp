@@ -14,7 +14,8 @@ namespace {
 using Field = CashBookRefusal::Field;
 
 // A credit row typed by the user: the values every case starts from.
-CashBookInput creditInput() {
+CashBookInput creditInput()
+{
     CashBookInput in;
     in.descricao = u"ACERTO DE CAIXA"_s;
     in.data = QDate(2026, 3, 5);
@@ -31,7 +32,8 @@ CashBookInput creditInput() {
 }
 
 // A sale written by the sales program, every column filled.
-QVariantMap saleColumns() {
+QVariantMap saleColumns()
+{
     return {{u"CodigoNota"_s, u"5001"_s},
             {u"CodigoCliente"_s, 25.0},
             {u"CodigoFuncionario"_s, 3.0},
@@ -64,7 +66,8 @@ QVariantMap saleColumns() {
 }
 
 // The input as the window shows the stored row, before the user changes anything.
-CashBookInput shown(const CashBookRow& r) {
+CashBookInput shown(const CashBookRow& r)
+{
     CashBookInput in;
     in.descricao = r.descricao;
     in.data = r.data;
@@ -109,6 +112,7 @@ private Q_SLOTS:
     void shouldInsertWritingOnlyTheCashBookColumns();
     void shouldUpdateWritingOnlyTheCashBookColumns_data();
     void shouldUpdateWritingOnlyTheCashBookColumns();
+    void shouldKeepUnpickedColumnsAsStoredMeanwhile();
     void shouldNotRecreateARowDeletedMeanwhile();
 
     // Deleting
@@ -128,7 +132,8 @@ private:
     std::unique_ptr<DbConnection> m_conn;
 };
 
-void TestCashBook::initTestCase() {
+void TestCashBook::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(m_db.recreate(), QString());
     m_conn = std::make_unique<DbConnection>(u"teste"_s, 10);
@@ -136,17 +141,20 @@ void TestCashBook::initTestCase() {
     m_conn->open();
 }
 
-void TestCashBook::init() {
+void TestCashBook::init()
+{
     m_conn->exec(u"limpar"_s, u"DELETE FROM caixa"_s);
 }
 
-void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription_data() {
+void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription_data()
+{
     QTest::addColumn<bool>("onButton");
     QTest::newRow("on show") << false;
     QTest::newRow("Data Emissão") << true;
 }
 
-void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription() {
+void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription()
+{
     QFETCH(bool, onButton);
     // given
     insertCaixa({{u"Descricao"_s, u"ZELADORIA"_s}, {u"Data"_s, QDate(2026, 3, 4)}});
@@ -156,8 +164,7 @@ void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription() {
     insertCaixa({{u"Descricao"_s, u"DEPOIS"_s}, {u"Data"_s, QDate(2026, 3, 6)}});
     // when
     const QDate dti(2026, 3, 4), dtf(2026, 3, 5);
-    const CashBookQuery query =
-        onButton ? CashBook::periodOnButton(dti, dtf) : CashBook::periodOnShow(dti, dtf);
+    const CashBookQuery query = onButton ? CashBook::periodOnButton(dti, dtf) : CashBook::periodOnShow(dti, dtf);
     QStringList got;
     for (const CashBookRow& r : CashBook(*m_conn).rows(query))
         got << r.descricao;
@@ -165,7 +172,8 @@ void TestCashBook::shouldListRowsOfThePeriodByDateAndDescription() {
     QCOMPARE(got, (QStringList{u"ZELADORIA"_s, u"ÁGUA MINERAL"_s, u"VENDA A VISTA"_s}));
 }
 
-void TestCashBook::shouldFindRowsByPrefixTakenLiterally_data() {
+void TestCashBook::shouldFindRowsByPrefixTakenLiterally_data()
+{
     QTest::addColumn<CashBook::Search>("search");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected"); // CodigoNota of the rows found, in order
@@ -177,8 +185,7 @@ void TestCashBook::shouldFindRowsByPrefixTakenLiterally_data() {
     QTest::newRow("nota is a prefix, not a part") << S::Nota << u"01"_s << QStringList{};
     QTest::newRow("descrição prefix") << S::Descricao << u"OBA"_s << QStringList{u"3003"_s, u"3004"_s};
     QTest::newRow("descrição is a prefix, not a part") << S::Descricao << u"ÁVILA"_s << QStringList{};
-    QTest::newRow("descrição with quote and accent")
-        << S::Descricao << u"D'ÁVILA"_s << QStringList{u"1002"_s};
+    QTest::newRow("descrição with quote and accent") << S::Descricao << u"D'ÁVILA"_s << QStringList{u"1002"_s};
     QTest::newRow("descrição with accents") << S::Descricao << u"CAFÉ DO JOÃO"_s << QStringList{u"2001"_s};
     QTest::newRow("percent is a letter") << S::Descricao << u"100%"_s << QStringList{u"10'5"_s};
     QTest::newRow("underscore is a letter") << S::Descricao << u"PAGAMENTO_"_s << QStringList{u"3001"_s};
@@ -186,17 +193,17 @@ void TestCashBook::shouldFindRowsByPrefixTakenLiterally_data() {
     QTest::newRow("quotes cannot change the statement") << S::Descricao << u"X' OR '1'='1"_s << QStringList{};
 }
 
-void TestCashBook::shouldFindRowsByPrefixTakenLiterally() {
+void TestCashBook::shouldFindRowsByPrefixTakenLiterally()
+{
     QFETCH(CashBook::Search, search);
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
     // given
-    const QList<QPair<QString, QString>> rows = {
-        {u"1001"_s, u"VENDA A VISTA"_s}, {u"1002"_s, u"D'ÁVILA CALÇADOS"_s},
-        {u"2001"_s, u"CAFÉ DO JOÃO"_s},  {u"10'5"_s, u"100% ALGODÃO"_s},
-        {u"1100"_s, u"1000 BOTÕES"_s},   {u"3001"_s, u"PAGAMENTO_LUZ"_s},
-        {u"3002"_s, u"PAGAMENTOXLUZ"_s}, {u"3003"_s, u"OBA!"_s},
-        {u"3004"_s, u"OBAX"_s},          {u"9001"_s, u"X"_s}};
+    const QList<QPair<QString, QString>> rows = {{u"1001"_s, u"VENDA A VISTA"_s}, {u"1002"_s, u"D'ÁVILA CALÇADOS"_s},
+                                                 {u"2001"_s, u"CAFÉ DO JOÃO"_s},  {u"10'5"_s, u"100% ALGODÃO"_s},
+                                                 {u"1100"_s, u"1000 BOTÕES"_s},   {u"3001"_s, u"PAGAMENTO_LUZ"_s},
+                                                 {u"3002"_s, u"PAGAMENTOXLUZ"_s}, {u"3003"_s, u"OBA!"_s},
+                                                 {u"3004"_s, u"OBAX"_s},          {u"9001"_s, u"X"_s}};
     for (const auto& [nota, descricao] : rows)
         insertCaixa({{u"CodigoNota"_s, nota}, {u"Descricao"_s, descricao}, {u"Data"_s, QDate(2026, 3, 5)}});
     // when
@@ -208,24 +215,26 @@ void TestCashBook::shouldFindRowsByPrefixTakenLiterally() {
     QCOMPARE(got, expected);
 }
 
-void TestCashBook::shouldRefuseEmptySearch_data() {
+void TestCashBook::shouldRefuseEmptySearch_data()
+{
     QTest::addColumn<CashBook::Search>("search");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("nota empty") << CashBook::Search::Nota << QString() << u"Codigo da Nota em Branco !!!"_s;
     QTest::newRow("nota blanks") << CashBook::Search::Nota << u"   "_s << u"Codigo da Nota em Branco !!!"_s;
-    QTest::newRow("descrição empty") << CashBook::Search::Descricao << QString()
-                                     << u"Descrição em Branco !!!"_s;
+    QTest::newRow("descrição empty") << CashBook::Search::Descricao << QString() << u"Descrição em Branco !!!"_s;
 }
 
-void TestCashBook::shouldRefuseEmptySearch() {
+void TestCashBook::shouldRefuseEmptySearch()
+{
     QFETCH(CashBook::Search, search);
     QFETCH(QString, text);
     QFETCH(QString, message);
     QCOMPARE(CashBook::checkSearch(search, text), std::optional<QString>(message));
 }
 
-void TestCashBook::shouldRefuseInvalidInput_data() {
+void TestCashBook::shouldRefuseInvalidInput_data()
+{
     QTest::addColumn<CashBookInput>("input");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("message");
@@ -242,8 +251,7 @@ void TestCashBook::shouldRefuseInvalidInput_data() {
         "description too long", [](CashBookInput& in) { in.descricao = QString(51, u'A'); }, Field::Descricao,
         u"Descrição com mais de 50 caracteres !!!"_s);
     row(
-        "no date", [](CashBookInput& in) { in.data = QDate(); }, Field::Data,
-        u"Data de Lançamento em Branco !!!"_s);
+        "no date", [](CashBookInput& in) { in.data = QDate(); }, Field::Data, u"Data de Lançamento em Branco !!!"_s);
     row(
         "no tipo", [](CashBookInput& in) { in.tipo.clear(); }, Field::Tipo,
         u"Escolha o Tipo do Lançamento: Credito ou Debito !!!"_s);
@@ -298,7 +306,8 @@ void TestCashBook::shouldRefuseInvalidInput_data() {
         u"Hora inválida, use HH:MM:SS !!!"_s);
 }
 
-void TestCashBook::shouldRefuseInvalidInput() {
+void TestCashBook::shouldRefuseInvalidInput()
+{
     QFETCH(CashBookInput, input);
     QFETCH(int, field);
     QFETCH(QString, message);
@@ -308,7 +317,8 @@ void TestCashBook::shouldRefuseInvalidInput() {
     QCOMPARE(int(refusal->field), field);
 }
 
-void TestCashBook::shouldAcceptValidInput_data() {
+void TestCashBook::shouldAcceptValidInput_data()
+{
     QTest::addColumn<CashBookInput>("input");
     auto row = [](const char* name, auto change) {
         CashBookInput in = creditInput();
@@ -333,13 +343,15 @@ void TestCashBook::shouldAcceptValidInput_data() {
     });
 }
 
-void TestCashBook::shouldAcceptValidInput() {
+void TestCashBook::shouldAcceptValidInput()
+{
     QFETCH(CashBookInput, input);
     const auto refusal = CashBook::validate(input, CashBookRow());
     QVERIFY2(!refusal, qPrintable(refusal ? refusal->message : QString()));
 }
 
-void TestCashBook::shouldInsertWritingOnlyTheCashBookColumns() {
+void TestCashBook::shouldInsertWritingOnlyTheCashBookColumns()
+{
     // given: the values the database gives a row nobody fills
     const int blank = insertCaixa({{u"Descricao"_s, u"MOLDE"_s}});
     QVariantMap expected = readRow(*m_conn, u"caixa"_s, u"Controle"_s, blank);
@@ -375,15 +387,15 @@ void TestCashBook::shouldInsertWritingOnlyTheCashBookColumns() {
     QCOMPARE(stored->valor, 150.0);
 }
 
-void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns_data() {
+void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns_data()
+{
     QTest::addColumn<CashBookInput>("change"); // the fields set here replace those of the row as shown
     QTest::addColumn<QVariantMap>("expected"); // written columns that change
 
     CashBookInput description;
     description.descricao = u"VENDA A VISTA REVISADA"_s;
     QTest::newRow("description only: Condicao and es of the sale stay")
-        << description
-        << QVariantMap{{u"descricao"_s, u"VENDA A VISTA REVISADA"_s}, {u"usuario"_s, u"CAIXA"_s}};
+        << description << QVariantMap{{u"descricao"_s, u"VENDA A VISTA REVISADA"_s}, {u"usuario"_s, u"CAIXA"_s}};
 
     CashBookInput debit;
     debit.tipo = u"DEBITO"_s;
@@ -413,11 +425,11 @@ void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns_data() {
 
     CashBookInput same;
     same.tipoChosen = true; // picked again: es and Condicao follow Tipo
-    QTest::newRow("tipo picked again")
-        << same << QVariantMap{{u"condicao"_s, u"CAIXA"_s}, {u"usuario"_s, u"CAIXA"_s}};
+    QTest::newRow("tipo picked again") << same << QVariantMap{{u"condicao"_s, u"CAIXA"_s}, {u"usuario"_s, u"CAIXA"_s}};
 }
 
-void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns() {
+void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns()
+{
     QFETCH(CashBookInput, change);
     QFETCH(QVariantMap, expected);
     // given: a sale whose amount has more decimals than the screen shows
@@ -463,7 +475,28 @@ void TestCashBook::shouldUpdateWritingOnlyTheCashBookColumns() {
         QCOMPARE(after.value(u"credito"_s).toDouble(), 33.333);
 }
 
-void TestCashBook::shouldNotRecreateARowDeletedMeanwhile() {
+void TestCashBook::shouldKeepUnpickedColumnsAsStoredMeanwhile()
+{
+    // given: the row on screen, then changed by another workstation
+    const int controle = insertCaixa(saleColumns());
+    CashBook book(*m_conn);
+    const CashBookRow base = *book.find(controle);
+    m_conn->exec(u"outro terminal"_s, u"UPDATE caixa SET Condicao = 'PIX', es = 'S', Tp = '2' WHERE Controle = :c"_s,
+                 {{u":c"_s, controle}});
+    CashBookInput in = shown(base);
+    in.descricao = u"VENDA CONFERIDA"_s;
+    // when: neither Tipo nor Opção was picked
+    QVERIFY(book.store(in, base));
+    // then
+    const QVariantMap after = readRow(*m_conn, u"caixa"_s, u"Controle"_s, controle);
+    QCOMPARE(after.value(u"condicao"_s).toString(), u"PIX"_s);
+    QCOMPARE(after.value(u"es"_s).toString(), u"S"_s);
+    QCOMPARE(after.value(u"tp"_s).toString(), u"2"_s);
+    QCOMPARE(after.value(u"descricao"_s).toString(), u"VENDA CONFERIDA"_s);
+}
+
+void TestCashBook::shouldNotRecreateARowDeletedMeanwhile()
+{
     // given
     const int controle = insertCaixa(saleColumns());
     CashBook book(*m_conn);
@@ -478,7 +511,8 @@ void TestCashBook::shouldNotRecreateARowDeletedMeanwhile() {
     QCOMPARE(count(*m_conn, u"caixa"_s), 0);
 }
 
-void TestCashBook::shouldDeleteReturningTheStoredValues() {
+void TestCashBook::shouldDeleteReturningTheStoredValues()
+{
     // given
     const int sale = insertCaixa(saleColumns());
     const int other = insertCaixa({{u"Descricao"_s, u"FICA"_s}, {u"Data"_s, QDate(2026, 3, 5)}});
@@ -497,7 +531,8 @@ void TestCashBook::shouldDeleteReturningTheStoredValues() {
     QVERIFY(!book.remove(sale)); // already gone
 }
 
-void TestCashBook::shouldComposeNoticeBodyFromTheRow() {
+void TestCashBook::shouldComposeNoticeBodyFromTheRow()
+{
     CashBookRow row;
     row.codigoNota = u"1002"_s;
     row.descricao = u"D'ÁVILA CALÇADOS"_s;
@@ -507,17 +542,16 @@ void TestCashBook::shouldComposeNoticeBodyFromTheRow() {
     row.especie = u"DINHEIRO"_s;
     row.usuario = u"CAIXA"_s;
 
-    const QStringList body = cashbook::noticeBody(u"BOA VISTA"_s, row, u"GERENTE"_s,
-                                                  QDateTime(QDate(2026, 3, 5), QTime(14, 10, 7)));
+    const QStringList body =
+        cashbook::noticeBody(u"BOA VISTA"_s, row, u"GERENTE"_s, QDateTime(QDate(2026, 3, 5), QTime(14, 10, 7)));
 
     QCOMPARE(body.size(), 3 + 5 + 7 * 8);
     QCOMPARE(body.at(0), mail::notificationBody(QString(), QString(), {}).first());
     QCOMPARE(body.at(1), u"<p><b>Filial :BOA VISTA</b></p>"_s);
-    QCOMPARE(body.at(2),
-             u"<p style=\"color:#000000; background-color:#e2fd03;\"><b>Alteração do Caixa : 14:10:07 - "
-             "05/03/2026 - BOA VISTA</b></p>"_s);
-    QCOMPARE(body.mid(3, 5), (QStringList{u"<table>"_s, u"</table>"_s, u"<br />"_s,
-                                          u"</body>\r\n</html>\r\n"_s, u"<table>"_s}));
+    QCOMPARE(body.at(2), u"<p style=\"color:#000000; background-color:#e2fd03;\"><b>Alteração do Caixa : 14:10:07 - "
+                         "05/03/2026 - BOA VISTA</b></p>"_s);
+    QCOMPARE(body.mid(3, 5),
+             (QStringList{u"<table>"_s, u"</table>"_s, u"<br />"_s, u"</body>\r\n</html>\r\n"_s, u"<table>"_s}));
     const QString normal = u"<td align='Right'>"_s;
     const QString wide = u"<td align='Right' style='width:150px;'>"_s;
     const QList<QStringList> rows = {
@@ -532,12 +566,13 @@ void TestCashBook::shouldComposeNoticeBodyFromTheRow() {
     for (int i = 0; i < rows.size(); ++i) {
         const QStringList& r = rows.at(i);
         QCOMPARE(body.mid(8 + i * 8, 8),
-                 (QStringList{u"<tr style='background-color:%1;'>"_s.arg(r.at(0)), u"<th align='left'>"_s,
-                              r.at(1), u"</th>"_s, r.at(2), r.at(3), u"</td>"_s, u"</tr>"_s}));
+                 (QStringList{u"<tr style='background-color:%1;'>"_s.arg(r.at(0)), u"<th align='left'>"_s, r.at(1),
+                              u"</th>"_s, r.at(2), r.at(3), u"</td>"_s, u"</tr>"_s}));
     }
 }
 
-void TestCashBook::shouldLabelDebitRowsInNotice() {
+void TestCashBook::shouldLabelDebitRowsInNotice()
+{
     CashBookRow row;
     row.data = QDate(2026, 3, 4);
     row.debito = 80;
@@ -550,7 +585,8 @@ void TestCashBook::shouldLabelDebitRowsInNotice() {
     QCOMPARE(body.at(8 + 2 * 8 + 5), QString()); // no customer code: "####" shows nothing
 }
 
-void TestCashBook::shouldAddressNotices() {
+void TestCashBook::shouldAddressNotices()
+{
     const AdminSettings s = settings(m_db, "dono@loja.example; socio@loja.example");
     CashBookRow row;
     const QDateTime now(QDate(2026, 3, 5), QTime(9, 0));
@@ -559,15 +595,16 @@ void TestCashBook::shouldAddressNotices() {
     QCOMPARE(change.subject, u"Alteração do Caixa"_s);
     QCOMPARE(change.priority, MailMessage::Priority::Normal);
     QCOMPARE(change.from, u"caixa@loja.example"_s);
-    QCOMPARE(change.recipients, (QList<MailRecipient>{{u"Gerente"_s, u"dono@loja.example"_s},
-                                                      {u"Gerente"_s, u"socio@loja.example"_s}}));
+    QCOMPARE(change.recipients,
+             (QList<MailRecipient>{{u"Gerente"_s, u"dono@loja.example"_s}, {u"Gerente"_s, u"socio@loja.example"_s}}));
     const MailMessage deletion = cashbook::deletionNotice(s, u"LOJA"_s, row, u"GERENTE"_s, now);
     QCOMPARE(deletion.fromName, u"EXCLUSAO DE REGISTRO NO CAIXA"_s);
     QCOMPARE(deletion.subject, u"Exlusão de Registro no Caixa"_s);
     QCOMPARE(deletion.body, change.body);
 }
 
-void TestCashBook::shouldSendNoticesOnlyWhenSwitchedOnWithRecipient_data() {
+void TestCashBook::shouldSendNoticesOnlyWhenSwitchedOnWithRecipient_data()
+{
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("defaults with recipient") << QByteArray("EMAIL1=a@x.example\n") << true;
@@ -575,11 +612,11 @@ void TestCashBook::shouldSendNoticesOnlyWhenSwitchedOnWithRecipient_data() {
     QTest::newRow("blank first recipient") << QByteArray("EMAIL1=  \n") << false;
     QTest::newRow("mails off") << QByteArray("EMAIL1=a@x.example\nENVIAEMAIL=N\n") << false;
     QTest::newRow("mails lower-case s") << QByteArray("EMAIL1=a@x.example\nENVIAEMAIL=s\n") << false;
-    QTest::newRow("cash-book notices off")
-        << QByteArray("EMAIL1=a@x.example\nENVIAALTERACAOCAIXA=N\n") << false;
+    QTest::newRow("cash-book notices off") << QByteArray("EMAIL1=a@x.example\nENVIAALTERACAOCAIXA=N\n") << false;
 }
 
-void TestCashBook::shouldSendNoticesOnlyWhenSwitchedOnWithRecipient() {
+void TestCashBook::shouldSendNoticesOnlyWhenSwitchedOnWithRecipient()
+{
     QFETCH(QByteArray, ini);
     QFETCH(bool, enabled);
     QCOMPARE(cashbook::noticeEnabled(AdminSettings::read(IniFile::fromBytes("[GERAL]\n" + ini))), enabled);

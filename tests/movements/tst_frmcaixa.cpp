@@ -44,32 +44,34 @@ struct Harness {
     std::unique_ptr<TDM> dm;
     std::unique_ptr<TfrmCaixa> window;
 
-    template <typename T> T* get(const char* name) const {
-        return window->findChild<T*>(QLatin1StringView(name));
-    }
+    template <typename T> T* get(const char* name) const { return window->findChild<T*>(QLatin1StringView(name)); }
     QTableView* grid() const { return get<QTableView>("DBGrid1"); }
     QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
     QAction* action(const char* name) const { return get<QAction>(name); }
-    void click(const char* name) const {
+    void click(const char* name) const
+    {
         QAbstractButton* b = get<QAbstractButton>(name);
         QVERIFY2(b, name);
         QVERIFY2(b->isVisible() && b->isEnabled(), name);
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    void type(const char* name, const QString& text) const {
+    void type(const char* name, const QString& text) const
+    {
         QLineEdit* e = edit(name);
         e->setFocus();
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Backspace);
         cashbookgui::typeText(e, text);
     }
-    QStringList column(int c) const {
+    QStringList column(int c) const
+    {
         QStringList out;
         for (int r = 0; r < grid()->model()->rowCount(); ++r)
             out << grid()->model()->index(r, c).data().toString();
         return out;
     }
-    bool select(const QString& nota) const {
+    bool select(const QString& nota) const
+    {
         const QStringList notas = column(0);
         const int r = int(notas.indexOf(nota));
         if (r < 0)
@@ -77,11 +79,13 @@ struct Harness {
         grid()->setCurrentIndex(grid()->model()->index(r, 0));
         return true;
     }
-    bool browsing() const {
+    bool browsing() const
+    {
         return get<QWidget>("ToolBar1")->isVisible() && get<QWidget>("ToolBar3")->isVisible() &&
                !get<QWidget>("ToolBar2")->isVisible() && grid()->isEnabled() && !window->isEditing();
     }
-    bool editing() const {
+    bool editing() const
+    {
         return !get<QWidget>("ToolBar1")->isVisible() && !get<QWidget>("ToolBar3")->isVisible() &&
                get<QWidget>("ToolBar2")->isVisible() && window->isEditing();
     }
@@ -136,9 +140,9 @@ private:
     std::unique_ptr<Harness> open() { return open(settings(m_db, "livro@loja.example")); }
     int insertCaixa(const QVariantMap& columns) { return insertRow(*m_conn, u"caixa"_s, columns); }
     QVariantMap caixa(int controle) { return readRow(*m_conn, u"caixa"_s, u"Controle"_s, controle); }
-    int controleOf(const QString& nota) {
-        return m_conn
-            ->scalar(u"teste"_s, u"SELECT Controle FROM caixa WHERE CodigoNota = :n"_s, {{u":n"_s, nota}})
+    int controleOf(const QString& nota)
+    {
+        return m_conn->scalar(u"teste"_s, u"SELECT Controle FROM caixa WHERE CodigoNota = :n"_s, {{u":n"_s, nota}})
             .toInt();
     }
 
@@ -146,7 +150,8 @@ private:
     std::unique_ptr<DbConnection> m_conn;
 };
 
-std::unique_ptr<Harness> TestFrmCaixa::open(const AdminSettings& settings) {
+std::unique_ptr<Harness> TestFrmCaixa::open(const AdminSettings& settings)
+{
     auto h = std::make_unique<Harness>();
     h->dm = std::make_unique<TDM>(settings, h->clock, h->messages);
     if (!h->dm->DataModuleCreate())
@@ -159,7 +164,8 @@ std::unique_ptr<Harness> TestFrmCaixa::open(const AdminSettings& settings) {
     return h;
 }
 
-void TestFrmCaixa::initTestCase() {
+void TestFrmCaixa::initTestCase()
+{
     REQUIRE_TEST_DB();
     REQUIRE_TEST_SMTP();
     QCOMPARE(m_db.recreate(), QString());
@@ -170,7 +176,8 @@ void TestFrmCaixa::initTestCase() {
     insertRow(*m_conn, u"filial"_s, {{u"Codigofilial"_s, 1}, {u"Nomefilial"_s, u"Matriz"_s}});
 }
 
-void TestFrmCaixa::init() {
+void TestFrmCaixa::init()
+{
     m_conn->exec(u"limpar"_s, u"DELETE FROM caixa"_s);
     insertCaixa({{u"CodigoNota"_s, u"1001"_s},
                  {u"CodigoCliente"_s, 25.0},
@@ -210,13 +217,15 @@ void TestFrmCaixa::init() {
                  {u"Tipo"_s, u"CREDITO"_s}});
 }
 
-void TestFrmCaixa::cleanup() {
+void TestFrmCaixa::cleanup()
+{
     // A window left modal by a failed test would block the next one.
     while (QWidget* modal = QApplication::activeModalWidget())
         modal->hide();
 }
 
-void TestFrmCaixa::shouldListTodaysRowsOnOpening() {
+void TestFrmCaixa::shouldListTodaysRowsOnOpening()
+{
     // given / when
     auto h = open();
     QVERIFY(h);
@@ -250,13 +259,13 @@ void TestFrmCaixa::shouldListTodaysRowsOnOpening() {
     QCOMPARE(h->column(0), (QStringList{u"1001"_s, u"1002"_s}));
 }
 
-void TestFrmCaixa::shouldFindRowsWithTheSearchButtons_data() {
+void TestFrmCaixa::shouldFindRowsWithTheSearchButtons_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("notas");
 
-    QTest::newRow("nota prefix") << u"10"_s << u"SpeedButton3"_s
-                                 << QStringList{u"10'9"_s, u"1001"_s, u"1002"_s};
+    QTest::newRow("nota prefix") << u"10"_s << u"SpeedButton3"_s << QStringList{u"10'9"_s, u"1001"_s, u"1002"_s};
     QTest::newRow("nota with quote") << u"10'"_s << u"SpeedButton3"_s << QStringList{u"10'9"_s};
     QTest::newRow("nota of another day") << u"2"_s << u"SpeedButton3"_s << QStringList{u"2001"_s};
     QTest::newRow("descrição typed in lower case, quote and accent")
@@ -267,7 +276,8 @@ void TestFrmCaixa::shouldFindRowsWithTheSearchButtons_data() {
     QTest::newRow("nothing found") << u"x' or '1'='1"_s << u"SpeedButton4"_s << QStringList{};
 }
 
-void TestFrmCaixa::shouldFindRowsWithTheSearchButtons() {
+void TestFrmCaixa::shouldFindRowsWithTheSearchButtons()
+{
     QFETCH(QString, typed);
     QFETCH(QString, button);
     QFETCH(QStringList, notas);
@@ -284,14 +294,16 @@ void TestFrmCaixa::shouldFindRowsWithTheSearchButtons() {
     QCOMPARE(h->get<QLabel>("lblRegistros")->text(), u"%1 registro(s)"_s.arg(notas.size()));
 }
 
-void TestFrmCaixa::shouldWarnAndKeepTheListOnEmptySearch_data() {
+void TestFrmCaixa::shouldWarnAndKeepTheListOnEmptySearch_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
     QTest::newRow("Nº Nota") << u"SpeedButton3"_s << u"Codigo da Nota em Branco !!!"_s;
     QTest::newRow("Descrição") << u"SpeedButton4"_s << u"Descrição em Branco !!!"_s;
 }
 
-void TestFrmCaixa::shouldWarnAndKeepTheListOnEmptySearch() {
+void TestFrmCaixa::shouldWarnAndKeepTheListOnEmptySearch()
+{
     QFETCH(QString, button);
     QFETCH(QString, message);
     auto h = open();
@@ -305,7 +317,8 @@ void TestFrmCaixa::shouldWarnAndKeepTheListOnEmptySearch() {
     QCOMPARE(QApplication::focusWidget(), h->edit("edtLocalizar"));
 }
 
-void TestFrmCaixa::shouldListThePeriodOnDataEmissao() {
+void TestFrmCaixa::shouldListThePeriodOnDataEmissao()
+{
     auto h = open();
     QVERIFY(h);
     h->get<QDateEdit>("dtpDTI")->setDate(Today.addDays(-1));
@@ -318,7 +331,8 @@ void TestFrmCaixa::shouldListThePeriodOnDataEmissao() {
     QCOMPARE(h->column(0), (QStringList{u"10'9"_s, u"2001"_s, u"1002"_s, u"1001"_s}));
 }
 
-void TestFrmCaixa::shouldNavigateAndEnableMovementItems() {
+void TestFrmCaixa::shouldNavigateAndEnableMovementItems()
+{
     auto h = open();
     QVERIFY(h);
     h->click("btn17");
@@ -337,7 +351,8 @@ void TestFrmCaixa::shouldNavigateAndEnableMovementItems() {
     QCOMPARE(h->edit("DBEditCodigoNota")->text(), u"1001"_s);
 }
 
-void TestFrmCaixa::shouldFollowTheDatabaseEveryMinuteWhileBrowsing() {
+void TestFrmCaixa::shouldFollowTheDatabaseEveryMinuteWhileBrowsing()
+{
     // given: the second row is current
     auto h = open();
     QVERIFY(h);
@@ -357,7 +372,8 @@ void TestFrmCaixa::shouldFollowTheDatabaseEveryMinuteWhileBrowsing() {
     QCOMPARE(h->edit("DBEditDescricao")->text(), u"VENDA A VISTAX"_s);
 }
 
-void TestFrmCaixa::shouldInsertRowAndMailChangeNotice() {
+void TestFrmCaixa::shouldInsertRowAndMailChangeNotice()
+{
     // given
     auto h = open();
     QVERIFY(h);
@@ -401,8 +417,7 @@ void TestFrmCaixa::shouldInsertRowAndMailChangeNotice() {
     const QJsonObject mail = deliveredWith(ChangeSubject, u"ACERTO DE CAIXA Nº 7"_s);
     QVERIFY2(!mail.isEmpty(), "change notice not delivered");
     CashBookRow stored = *CashBook(*m_conn).find(controle);
-    QCOMPARE(mail.value(u"html"_s).toString(),
-             cashbook::noticeBody(Store, stored, u"GERENTE"_s, Now).join(u"\r\n"_s));
+    QCOMPARE(mail.value(u"html"_s).toString(), cashbook::noticeBody(Store, stored, u"GERENTE"_s, Now).join(u"\r\n"_s));
     QVERIFY(mail.value(u"from"_s).toString().contains(u"ALTERACAO DO CAIXA"_s));
     QCOMPARE(mail.value(u"rcpt_tos"_s).toArray().toVariantList(), QVariantList{u"livro@loja.example"_s});
     QCOMPARE(h->messages.messages.size(), 1);
@@ -410,7 +425,8 @@ void TestFrmCaixa::shouldInsertRowAndMailChangeNotice() {
     QCOMPARE(h->messages.messages.first().text, u"Concluido com Sucesso !!!"_s);
 }
 
-void TestFrmCaixa::shouldSaveDebitRowWithValorEqualToDebit() {
+void TestFrmCaixa::shouldSaveDebitRowWithValorEqualToDebit()
+{
     // given: the debit row, put in edit with Ctrl+A
     auto h = open();
     QVERIFY(h);
@@ -433,13 +449,12 @@ void TestFrmCaixa::shouldSaveDebitRowWithValorEqualToDebit() {
     const QJsonObject mail = deliveredWith(ChangeSubject, u"D'ÁVILA CALÇADOS REVISTO"_s);
     QVERIFY2(!mail.isEmpty(), "change notice not delivered");
     const QString html = mail.value(u"html"_s).toString();
-    QVERIFY(html.contains(
-        u"<th align='left'>\r\nDebito R$ : \r\n</th>\r\n<td align='Right'>\r\n45,50\r\n</td>"_s));
-    QVERIFY(html.contains(
-        u"<th align='left'>\r\nNº Controle : \r\n</th>\r\n<td align='Right'>\r\n1002\r\n</td>"_s));
+    QVERIFY(html.contains(u"<th align='left'>\r\nDebito R$ : \r\n</th>\r\n<td align='Right'>\r\n45,50\r\n</td>"_s));
+    QVERIFY(html.contains(u"<th align='left'>\r\nNº Controle : \r\n</th>\r\n<td align='Right'>\r\n1002\r\n</td>"_s));
 }
 
-void TestFrmCaixa::shouldRefuseCreditRowWithDebitAmount() {
+void TestFrmCaixa::shouldRefuseCreditRowWithDebitAmount()
+{
     // given
     auto h = open();
     QVERIFY(h);
@@ -463,7 +478,8 @@ void TestFrmCaixa::shouldRefuseCreditRowWithDebitAmount() {
     QCOMPARE(changedColumns(before, caixa(controleOf(u"1001"_s))), QStringList());
 }
 
-void TestFrmCaixa::shouldCancelEditRestoringTheRow() {
+void TestFrmCaixa::shouldCancelEditRestoringTheRow()
+{
     auto h = open();
     QVERIFY(h);
     QVERIFY(h->select(u"1001"_s));
@@ -479,7 +495,8 @@ void TestFrmCaixa::shouldCancelEditRestoringTheRow() {
     QCOMPARE(h->messages.texts(), QStringList());
 }
 
-void TestFrmCaixa::shouldSkipChangeNoticeWithoutFirstRecipient() {
+void TestFrmCaixa::shouldSkipChangeNoticeWithoutFirstRecipient()
+{
     // given: no EMAIL1
     auto h = open(settings(m_db, {}, "EMAIL2=outro@loja.example\n"));
     QVERIFY(h);
@@ -495,7 +512,8 @@ void TestFrmCaixa::shouldSkipChangeNoticeWithoutFirstRecipient() {
     QCOMPARE(mailsWith(u"SEM AVISO POR EMAIL"_s), 0);
 }
 
-void TestFrmCaixa::shouldAskBeforeClosingWithPendingChange() {
+void TestFrmCaixa::shouldAskBeforeClosingWithPendingChange()
+{
     auto h = open();
     QVERIFY(h);
     h->type("DBEditDescricao", u"PELA METADE"_s);
@@ -509,14 +527,16 @@ void TestFrmCaixa::shouldAskBeforeClosingWithPendingChange() {
     QCOMPARE(caixa(controleOf(u"1002"_s)).value(u"descricao"_s).toString(), u"D'ÁVILA CALÇADOS"_s);
 }
 
-void TestFrmCaixa::shouldDeleteAfterConfirmationFromEveryPath_data() {
+void TestFrmCaixa::shouldDeleteAfterConfirmationFromEveryPath_data()
+{
     QTest::addColumn<QString>("path");
     QTest::newRow("tool bar") << u"tool bar"_s;
     QTest::newRow("menu") << u"menu"_s;
     QTest::newRow("Ctrl+E") << u"Ctrl+E"_s;
 }
 
-void TestFrmCaixa::shouldDeleteAfterConfirmationFromEveryPath() {
+void TestFrmCaixa::shouldDeleteAfterConfirmationFromEveryPath()
+{
     QFETCH(QString, path);
     // given: a row of its own for each path, current in the list
     const QString descricao = u"EXCLUIR PELO CAMINHO %1"_s.arg(path.toUpper());
@@ -557,7 +577,8 @@ void TestFrmCaixa::shouldDeleteAfterConfirmationFromEveryPath() {
     QCOMPARE(h->messages.texts(), QStringList{u"Concluido com Sucesso !!!"_s});
 }
 
-void TestFrmCaixa::shouldKeepRowWhenDeletionIsNotConfirmed() {
+void TestFrmCaixa::shouldKeepRowWhenDeletionIsNotConfirmed()
+{
     auto h = open();
     QVERIFY(h);
     QVERIFY(h->select(u"1001"_s));
@@ -571,7 +592,8 @@ void TestFrmCaixa::shouldKeepRowWhenDeletionIsNotConfirmed() {
     QCOMPARE(h->column(0), (QStringList{u"1002"_s, u"1001"_s}));
 }
 
-void TestFrmCaixa::shouldSwallowCtrlDeleteInGrid() {
+void TestFrmCaixa::shouldSwallowCtrlDeleteInGrid()
+{
     auto h = open();
     QVERIFY(h);
     h->grid()->setFocus();
@@ -582,13 +604,15 @@ void TestFrmCaixa::shouldSwallowCtrlDeleteInGrid() {
     QCOMPARE(h->column(0).size(), 2);
 }
 
-void TestFrmCaixa::shouldStayUsableWhenNoticeFails_data() {
+void TestFrmCaixa::shouldStayUsableWhenNoticeFails_data()
+{
     QTest::addColumn<bool>("deleting");
     QTest::newRow("after a save") << false;
     QTest::newRow("after a deletion") << true;
 }
 
-void TestFrmCaixa::shouldStayUsableWhenNoticeFails() {
+void TestFrmCaixa::shouldStayUsableWhenNoticeFails()
+{
     QFETCH(bool, deleting);
     // given: the mail server is down
     AdminSettings s = settings(m_db, "livro@loja.example");
@@ -623,7 +647,8 @@ void TestFrmCaixa::shouldStayUsableWhenNoticeFails() {
     QVERIFY(h->browsing());
 }
 
-void TestFrmCaixa::shouldMoveToNextControlOnEnter() {
+void TestFrmCaixa::shouldMoveToNextControlOnEnter()
+{
     auto h = open();
     QVERIFY(h);
     QLineEdit* descricao = h->edit("DBEditDescricao");
@@ -640,14 +665,16 @@ void TestFrmCaixa::shouldMoveToNextControlOnEnter() {
     QVERIFY(h->window->isVisible());
 }
 
-void TestFrmCaixa::shouldShowUnderConstructionForPeriodReports_data() {
+void TestFrmCaixa::shouldShowUnderConstructionForPeriodReports_data()
+{
     QTest::addColumn<QString>("action");
     QTest::newRow("Caixa no Periodo") << u"CaixanoPeriodo1"_s;
     QTest::newRow("Fluxo de Pagamento") << u"FluxodePagamento1"_s;
     QTest::newRow("Movimentação Anual Caixa") << u"MovimentacaoAnualCaixa1"_s;
 }
 
-void TestFrmCaixa::shouldShowUnderConstructionForPeriodReports() {
+void TestFrmCaixa::shouldShowUnderConstructionForPeriodReports()
+{
     QFETCH(QString, action);
     auto h = open();
     QVERIFY(h);
@@ -659,7 +686,8 @@ void TestFrmCaixa::shouldShowUnderConstructionForPeriodReports() {
     QCOMPARE(popup->actions().size(), 5);
 }
 
-void TestFrmCaixa::shouldOpenViewersFromReportMenu_data() {
+void TestFrmCaixa::shouldOpenViewersFromReportMenu_data()
+{
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("window");
     QTest::newRow("openings") << u"VisulizarAberturadoCaixa1"_s << u"TFrmVisualizarAbertura"_s;
@@ -667,7 +695,8 @@ void TestFrmCaixa::shouldOpenViewersFromReportMenu_data() {
                                << u"TFrmVisualizarSangriaReforcoDespesa"_s;
 }
 
-void TestFrmCaixa::shouldOpenViewersFromReportMenu() {
+void TestFrmCaixa::shouldOpenViewersFromReportMenu()
+{
     QFETCH(QString, action);
     QFETCH(QString, window);
     auto h = open();

@@ -34,12 +34,14 @@ private:
     FixedClock m_clock;
 };
 
-void TestFrmLiberacao::initTestCase() {
+void TestFrmLiberacao::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(m_db.recreate(), QString());
 }
 
-int TestFrmLiberacao::pressOk(TFrmLiberacao& window) {
+int TestFrmLiberacao::pressOk(TFrmLiberacao& window)
+{
     int opened = 0;
     QTimer closer;
     closer.setInterval(20);
@@ -55,7 +57,8 @@ int TestFrmLiberacao::pressOk(TFrmLiberacao& window) {
     return opened;
 }
 
-void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword_data() {
+void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword_data()
+{
     QTest::addColumn<QString>("senhacaixa");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("opens");
@@ -71,7 +74,8 @@ void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword_data() {
     QTest::newRow("accented password") << u"SÃO JOÃO"_s << u"são joão"_s << true;
 }
 
-void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword() {
+void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword()
+{
     QFETCH(QString, senhacaixa);
     QFETCH(QString, typed);
     QFETCH(bool, opens);
@@ -104,7 +108,8 @@ void TestFrmLiberacao::shouldOpenCashBookOnlyWithThePassword() {
     }
 }
 
-void TestFrmLiberacao::shouldTypeThePasswordHiddenInCapitals() {
+void TestFrmLiberacao::shouldTypeThePasswordHiddenInCapitals()
+{
     RecordingMessageSink messages;
     TDM dm(cashbookfixture::settings(m_db, {}), m_clock, messages);
     TFrmLiberacao window(dm);
@@ -119,7 +124,8 @@ void TestFrmLiberacao::shouldTypeThePasswordHiddenInCapitals() {
     QCOMPARE(window.windowTitle(), u"Quilate Sistemas"_s);
 }
 
-void TestFrmLiberacao::shouldReopenCashBookOnEveryOk() {
+void TestFrmLiberacao::shouldReopenCashBookOnEveryOk()
+{
     RecordingMessageSink messages;
     TDM dm(cashbookfixture::settings(m_db, {}), m_clock, messages);
     QVERIFY(dm.DataModuleCreate());
@@ -131,7 +137,8 @@ void TestFrmLiberacao::shouldReopenCashBookOnEveryOk() {
     QVERIFY(window.isVisible());
 }
 
-void TestFrmLiberacao::shouldCloseOnlyThroughCancelado() {
+void TestFrmLiberacao::shouldCloseOnlyThroughCancelado()
+{
     RecordingMessageSink messages;
     TDM dm(cashbookfixture::settings(m_db, {}), m_clock, messages);
     TFrmLiberacao window(dm);

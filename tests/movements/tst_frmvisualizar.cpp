@@ -22,7 +22,8 @@ namespace {
 constexpr int DtFechamento = 5;
 constexpr int UsuarioFechamento = 7;
 
-QStringList column(QTableView* grid, int c) {
+QStringList column(QTableView* grid, int c)
+{
     QStringList out;
     for (int r = 0; r < grid->model()->rowCount(); ++r)
         out << grid->model()->index(r, c).data().toString();
@@ -48,9 +49,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TDM> dataModule();
-    QVariantMap session(int controle) {
-        return readRow(*m_conn, u"abrefechacaixa"_s, u"Controle"_s, controle);
-    }
+    QVariantMap session(int controle) { return readRow(*m_conn, u"abrefechacaixa"_s, u"Controle"_s, controle); }
     // Opens the grid's editor on `column` of the current row and types `text` over it.
     void typeInGrid(TFrmVisualizarAbertura& window, int column, const QString& text);
 
@@ -62,7 +61,8 @@ private:
     int m_closed = 0; // closed, of 04/03
 };
 
-void TestFrmVisualizar::initTestCase() {
+void TestFrmVisualizar::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(m_db.recreate(), QString());
     m_conn = std::make_unique<DbConnection>(u"teste"_s, 10);
@@ -70,32 +70,31 @@ void TestFrmVisualizar::initTestCase() {
     m_conn->open();
 }
 
-void TestFrmVisualizar::init() {
+void TestFrmVisualizar::init()
+{
     m_messages = RecordingMessageSink();
     m_conn->exec(u"limpar"_s, u"DELETE FROM abrefechacaixa"_s);
     m_conn->exec(u"limpar"_s, u"DELETE FROM sangriareforco"_s);
     auto add = [&](const QDate& abertura, const QVariant& fechamento, const QString& maquina) {
-        return insertRow(
-            *m_conn, u"abrefechacaixa"_s,
-            {{u"NumCaixa"_s, u"001"_s},
-             {u"DataAbertura"_s, abertura},
-             {u"HoraAbertura"_s, QTime(7, 0)},
-             {u"UsuarioCaixa"_s, u"CAIXA1"_s},
-             {u"turno"_s, 1},
-             {u"maquina"_s, maquina},
-             {u"troco"_s, 100.0},
-             {u"DataFechamento"_s, fechamento},
-             {u"HoraFechamento"_s,
-              fechamento.isNull() ? QVariant(QMetaType::fromType<QTime>()) : QVariant(QTime(19, 0))},
-             {u"UsuarioFechamento"_s,
-              fechamento.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(u"GERENTE"_s)},
-             {u"TotalDineiro"_s, 500.0}});
+        return insertRow(*m_conn, u"abrefechacaixa"_s,
+                         {{u"NumCaixa"_s, u"001"_s},
+                          {u"DataAbertura"_s, abertura},
+                          {u"HoraAbertura"_s, QTime(7, 0)},
+                          {u"UsuarioCaixa"_s, u"CAIXA1"_s},
+                          {u"turno"_s, 1},
+                          {u"maquina"_s, maquina},
+                          {u"troco"_s, 100.0},
+                          {u"DataFechamento"_s, fechamento},
+                          {u"HoraFechamento"_s,
+                           fechamento.isNull() ? QVariant(QMetaType::fromType<QTime>()) : QVariant(QTime(19, 0))},
+                          {u"UsuarioFechamento"_s,
+                           fechamento.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(u"GERENTE"_s)},
+                          {u"TotalDineiro"_s, 500.0}});
     };
     m_open = add(QDate(2026, 3, 5), QVariant(QMetaType::fromType<QDate>()), u"TERMINAL-C"_s);
     add(QDate(2026, 3, 3), QDate(2026, 3, 3), u"TERMINAL-A"_s);
     m_closed = add(QDate(2026, 3, 4), QDate(2026, 3, 4), u"TERMINAL-B"_s);
-    auto movement = [&](const QDate& d, const QString& tipo, const QString& especie,
-                        const QString& descricao) {
+    auto movement = [&](const QDate& d, const QString& tipo, const QString& especie, const QString& descricao) {
         insertRow(*m_conn, u"sangriareforco"_s,
                   {{u"tipo"_s, tipo},
                    {u"data"_s, d},
@@ -111,14 +110,16 @@ void TestFrmVisualizar::init() {
     movement(QDate(2026, 3, 4), u"R"_s, u"REFORÇO"_s, u"TROCADO"_s);
 }
 
-std::unique_ptr<TDM> TestFrmVisualizar::dataModule() {
+std::unique_ptr<TDM> TestFrmVisualizar::dataModule()
+{
     auto dm = std::make_unique<TDM>(settings(m_db, {}), m_clock, m_messages);
     if (!dm->DataModuleCreate())
         return nullptr;
     return dm;
 }
 
-void TestFrmVisualizar::typeInGrid(TFrmVisualizarAbertura& window, int column, const QString& text) {
+void TestFrmVisualizar::typeInGrid(TFrmVisualizarAbertura& window, int column, const QString& text)
+{
     auto* grid = window.findChild<QTableView*>(u"DBGrid1"_s);
     grid->setCurrentIndex(grid->model()->index(grid->currentIndex().row(), column));
     QTest::mouseClick(window.findChild<QToolButton*>(u"nbEdit"_s), Qt::LeftButton);
@@ -129,7 +130,8 @@ void TestFrmVisualizar::typeInGrid(TFrmVisualizarAbertura& window, int column, c
     cashbookgui::typeText(editor, text);
 }
 
-void TestFrmVisualizar::shouldListSessionsWithTheLatestSelected() {
+void TestFrmVisualizar::shouldListSessionsWithTheLatestSelected()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarAbertura window(*dm);
@@ -150,7 +152,8 @@ void TestFrmVisualizar::shouldListSessionsWithTheLatestSelected() {
     QCOMPARE(grid->currentIndex().row(), 0);
 }
 
-void TestFrmVisualizar::shouldStoreClosingCorrectionTypedInTheGrid() {
+void TestFrmVisualizar::shouldStoreClosingCorrectionTypedInTheGrid()
+{
     // given: the closed session of 04/03 is current
     auto dm = dataModule();
     QVERIFY(dm);
@@ -173,7 +176,8 @@ void TestFrmVisualizar::shouldStoreClosingCorrectionTypedInTheGrid() {
     QCOMPARE(m_messages.texts(), QStringList());
 }
 
-void TestFrmVisualizar::shouldStoreCorrectionWhenLeavingTheRow() {
+void TestFrmVisualizar::shouldStoreCorrectionWhenLeavingTheRow()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarAbertura window(*dm);
@@ -186,7 +190,8 @@ void TestFrmVisualizar::shouldStoreCorrectionWhenLeavingTheRow() {
     QCOMPARE(window.findChild<QTableView*>(u"DBGrid1"_s)->currentIndex().row(), 0);
 }
 
-void TestFrmVisualizar::shouldRefuseInvalidClosingDateUntilFixedOrCancelled() {
+void TestFrmVisualizar::shouldRefuseInvalidClosingDateUntilFixedOrCancelled()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarAbertura window(*dm);
@@ -213,7 +218,8 @@ void TestFrmVisualizar::shouldRefuseInvalidClosingDateUntilFixedOrCancelled() {
     QCOMPARE(changedColumns(before, session(m_closed)), QStringList());
 }
 
-void TestFrmVisualizar::shouldReopenSessionByClearingTheClosingDate() {
+void TestFrmVisualizar::shouldReopenSessionByClearingTheClosingDate()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarAbertura window(*dm);
@@ -228,7 +234,8 @@ void TestFrmVisualizar::shouldReopenSessionByClearingTheClosingDate() {
     QVERIFY(m_conn->query(u"tbAbre"_s, TDM::SqlAbre, shift).next());
 }
 
-void TestFrmVisualizar::shouldListMovementsReadOnlyWithTheLatestSelected() {
+void TestFrmVisualizar::shouldListMovementsReadOnlyWithTheLatestSelected()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarSangriaReforcoDespesa window(*dm);
@@ -238,15 +245,14 @@ void TestFrmVisualizar::shouldListMovementsReadOnlyWithTheLatestSelected() {
     QStringList titles;
     for (int c = 0; c < grid->model()->columnCount(); ++c)
         titles << grid->model()->headerData(c, Qt::Horizontal).toString();
-    QCOMPARE(titles, (QStringList{u"Data"_s, u"Hora"_s, u"Dt.Movimento"_s, u"Usuario "_s, u"Especie"_s,
-                                  u"Descrição "_s, u"Valor R$"_s}));
+    QCOMPARE(titles, (QStringList{u"Data"_s, u"Hora"_s, u"Dt.Movimento"_s, u"Usuario "_s, u"Especie"_s, u"Descrição "_s,
+                                  u"Valor R$"_s}));
     QCOMPARE(column(grid, 5), (QStringList{u"COFRE"_s, u"TROCADO"_s, u"CAFÉ"_s}));
     QCOMPARE(column(grid, 6), (QStringList{u"25,00"_s, u"25,00"_s, u"25,00"_s}));
     QCOMPARE(grid->currentIndex().row(), 2);
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(window.findChild<QLabel*>(u"lblTitulo"_s)->text(),
-             u"VISUALIZAR SANGRIA - REFORÇO - DESPESA DO CAIXA"_s);
+    QCOMPARE(window.findChild<QLabel*>(u"lblTitulo"_s)->text(), u"VISUALIZAR SANGRIA - REFORÇO - DESPESA DO CAIXA"_s);
     QStringList hints;
     for (const char* name : {"nbFirst", "nbPrior", "nbNext", "nbLast", "nbRefresh"})
         hints << window.findChild<QToolButton*>(QLatin1StringView(name))->toolTip();
@@ -257,7 +263,8 @@ void TestFrmVisualizar::shouldListMovementsReadOnlyWithTheLatestSelected() {
     QCOMPARE(grid->currentIndex().row(), 1);
 }
 
-void TestFrmVisualizar::shouldNeverDeleteWithCtrlDelete() {
+void TestFrmVisualizar::shouldNeverDeleteWithCtrlDelete()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     {
@@ -278,7 +285,8 @@ void TestFrmVisualizar::shouldNeverDeleteWithCtrlDelete() {
     QCOMPARE(count(*m_conn, u"sangriareforco"_s), 3);
 }
 
-void TestFrmVisualizar::shouldCloseOnlyThroughTheRedX() {
+void TestFrmVisualizar::shouldCloseOnlyThroughTheRedX()
+{
     auto dm = dataModule();
     QVERIFY(dm);
     TFrmVisualizarSangriaReforcoDespesa movements(*dm);

@@ -12,30 +12,32 @@ using namespace cashbookfixture;
 
 namespace {
 
-QVariantMap session(const QDate& abertura, const QVariant& fechamento, int turno) {
-    return {{u"NumCaixa"_s, u"001"_s},
-            {u"DataAbertura"_s, abertura},
-            {u"HoraAbertura"_s, QTime(7, 2, 10)},
-            {u"UsuarioCaixa"_s, u"CAIXA1"_s},
-            {u"turno"_s, turno},
-            {u"maquina"_s, u"LOJA01-caixa"_s},
-            {u"troco"_s, 100.0},
-            {u"DataFechamento"_s, fechamento},
-            {u"HoraFechamento"_s,
-             fechamento.isNull() ? QVariant(QMetaType::fromType<QTime>()) : QVariant(QTime(13, 5))},
-            {u"UsuarioFechamento"_s,
-             fechamento.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(u"GERENTE"_s)},
-            {u"TotalDineiro"_s, 1234.5},
-            {u"TotalCheque"_s, 10.0},
-            {u"TotalCartaoCredito"_s, 20.0},
-            {u"TotalCartaoDebito"_s, 30.0},
-            {u"TotalCreditoLoja"_s, 7.0},
-            {u"codigofilial"_s, 1.0},
-            {u"filial"_s, u"Matriz"_s},
-            {u"descturno"_s, u"MANHA"_s}};
+QVariantMap session(const QDate& abertura, const QVariant& fechamento, int turno)
+{
+    return {
+        {u"NumCaixa"_s, u"001"_s},
+        {u"DataAbertura"_s, abertura},
+        {u"HoraAbertura"_s, QTime(7, 2, 10)},
+        {u"UsuarioCaixa"_s, u"CAIXA1"_s},
+        {u"turno"_s, turno},
+        {u"maquina"_s, u"LOJA01-caixa"_s},
+        {u"troco"_s, 100.0},
+        {u"DataFechamento"_s, fechamento},
+        {u"HoraFechamento"_s, fechamento.isNull() ? QVariant(QMetaType::fromType<QTime>()) : QVariant(QTime(13, 5))},
+        {u"UsuarioFechamento"_s,
+         fechamento.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(u"GERENTE"_s)},
+        {u"TotalDineiro"_s, 1234.5},
+        {u"TotalCheque"_s, 10.0},
+        {u"TotalCartaoCredito"_s, 20.0},
+        {u"TotalCartaoDebito"_s, 30.0},
+        {u"TotalCreditoLoja"_s, 7.0},
+        {u"codigofilial"_s, 1.0},
+        {u"filial"_s, u"Matriz"_s},
+        {u"descturno"_s, u"MANHA"_s}};
 }
 
-QStringList texts(const ViewerModel& model, int row) {
+QStringList texts(const ViewerModel& model, int row)
+{
     QStringList out;
     for (int c = 0; c < model.columnCount(); ++c)
         out << model.text(row, c);
@@ -64,7 +66,8 @@ private:
     std::unique_ptr<DbConnection> m_conn;
 };
 
-void TestViewers::initTestCase() {
+void TestViewers::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(m_db.recreate(), QString());
     m_conn = std::make_unique<DbConnection>(u"teste"_s, 10);
@@ -72,15 +75,16 @@ void TestViewers::initTestCase() {
     m_conn->open();
 }
 
-void TestViewers::init() {
+void TestViewers::init()
+{
     m_conn->exec(u"limpar"_s, u"DELETE FROM abrefechacaixa"_s);
     m_conn->exec(u"limpar"_s, u"DELETE FROM sangriareforco"_s);
 }
 
-void TestViewers::shouldListSessionsByOpeningDateWithTheirMasks() {
+void TestViewers::shouldListSessionsByOpeningDateWithTheirMasks()
+{
     // given
-    insertRow(*m_conn, u"abrefechacaixa"_s,
-              session(QDate(2026, 3, 5), QVariant(QMetaType::fromType<QDate>()), 1));
+    insertRow(*m_conn, u"abrefechacaixa"_s, session(QDate(2026, 3, 5), QVariant(QMetaType::fromType<QDate>()), 1));
     insertRow(*m_conn, u"abrefechacaixa"_s, session(QDate(2026, 3, 3), QDate(2026, 3, 3), 2));
     // when
     ViewerModel model(OpeningViewer::columns());
@@ -90,20 +94,18 @@ void TestViewers::shouldListSessionsByOpeningDateWithTheirMasks() {
     QStringList titles;
     for (int c = 0; c < model.columnCount(); ++c)
         titles << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    QCOMPARE(titles,
-             (QStringList{u"Dt.Abertura"_s, u"H.Abertura"_s, u"Maquina"_s, u"Usuario Abertura"_s, u"Troco"_s,
-                          u"Dt.Fechamento"_s, u"H.Fechamento"_s, u"Usuario Fechamento"_s, u"Total Dinheiro"_s,
-                          u"Total Cheque"_s, u"Total C.Credito"_s, u"Total C.Debito"_s,
-                          u"Total Vale Alimentacao"_s, u"Total Vale Combustivel"_s, u"Total Vale Presente"_s,
-                          u"Total Vale Refeicao"_s, u"Total Outros"_s}));
+    QCOMPARE(titles, (QStringList{u"Dt.Abertura"_s, u"H.Abertura"_s, u"Maquina"_s, u"Usuario Abertura"_s, u"Troco"_s,
+                                  u"Dt.Fechamento"_s, u"H.Fechamento"_s, u"Usuario Fechamento"_s, u"Total Dinheiro"_s,
+                                  u"Total Cheque"_s, u"Total C.Credito"_s, u"Total C.Debito"_s,
+                                  u"Total Vale Alimentacao"_s, u"Total Vale Combustivel"_s, u"Total Vale Presente"_s,
+                                  u"Total Vale Refeicao"_s, u"Total Outros"_s}));
     QCOMPARE(texts(model, 0),
-             (QStringList{u"03/03/2026"_s, u"07:02:10"_s, u"LOJA01-caixa"_s, u"CAIXA1"_s, u"100,00"_s,
-                          u"03/03/2026"_s, u"13:05:00"_s, u"GERENTE"_s, u"1.234,50"_s, u"10,00"_s, u"20,00"_s,
-                          u"30,00"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s}));
+             (QStringList{u"03/03/2026"_s, u"07:02:10"_s, u"LOJA01-caixa"_s, u"CAIXA1"_s, u"100,00"_s, u"03/03/2026"_s,
+                          u"13:05:00"_s, u"GERENTE"_s, u"1.234,50"_s, u"10,00"_s, u"20,00"_s, u"30,00"_s, u"0,00"_s,
+                          u"0,00"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s}));
     QCOMPARE(model.text(1, 0), u"05/03/2026"_s);
     QCOMPARE(model.text(1, 5), QString()); // still open
-    QCOMPARE(model.data(model.index(0, 4), Qt::TextAlignmentRole).toInt(),
-             int(Qt::AlignRight | Qt::AlignVCenter));
+    QCOMPARE(model.data(model.index(0, 4), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
     QStringList editable;
     for (int c = 0; c < model.columnCount(); ++c)
         if (model.flags(model.index(0, c)) & Qt::ItemIsEditable)
@@ -111,7 +113,8 @@ void TestViewers::shouldListSessionsByOpeningDateWithTheirMasks() {
     QCOMPARE(editable, (QStringList{u"Dt.Fechamento"_s, u"H.Fechamento"_s, u"Usuario Fechamento"_s}));
 }
 
-void TestViewers::shouldRefuseInvalidClosingCorrection_data() {
+void TestViewers::shouldRefuseInvalidClosingCorrection_data()
+{
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("hora");
     QTest::addColumn<QString>("usuario");
@@ -130,7 +133,8 @@ void TestViewers::shouldRefuseInvalidClosingCorrection_data() {
                                    << u"Usuario de Fechamento com mais de 50 caracteres !!!"_s;
 }
 
-void TestViewers::shouldRefuseInvalidClosingCorrection() {
+void TestViewers::shouldRefuseInvalidClosingCorrection()
+{
     QFETCH(QString, data);
     QFETCH(QString, hora);
     QFETCH(QString, usuario);
@@ -139,10 +143,11 @@ void TestViewers::shouldRefuseInvalidClosingCorrection() {
     QCOMPARE(refusal.value_or(QString()), message);
 }
 
-void TestViewers::shouldCorrectOnlyTheClosingColumns() {
+void TestViewers::shouldCorrectOnlyTheClosingColumns()
+{
     // given
-    const int controle = insertRow(*m_conn, u"abrefechacaixa"_s,
-                                   session(QDate(2026, 3, 5), QVariant(QMetaType::fromType<QDate>()), 1));
+    const int controle =
+        insertRow(*m_conn, u"abrefechacaixa"_s, session(QDate(2026, 3, 5), QVariant(QMetaType::fromType<QDate>()), 1));
     const QVariantMap before = readRow(*m_conn, u"abrefechacaixa"_s, u"Controle"_s, controle);
     // when
     QVERIFY(OpeningViewer(*m_conn).store({controle, u"06/03/2026"_s, u"00:15"_s, u"GERENTE"_s}));
@@ -155,10 +160,10 @@ void TestViewers::shouldCorrectOnlyTheClosingColumns() {
     QCOMPARE(after.value(u"usuariofechamento"_s).toString(), u"GERENTE"_s);
 }
 
-void TestViewers::shouldReopenSessionWhenClosingDateIsCleared() {
+void TestViewers::shouldReopenSessionWhenClosingDateIsCleared()
+{
     // given: a closed session of the morning shift
-    const int controle =
-        insertRow(*m_conn, u"abrefechacaixa"_s, session(QDate(2026, 3, 5), QDate(2026, 3, 5), 1));
+    const int controle = insertRow(*m_conn, u"abrefechacaixa"_s, session(QDate(2026, 3, 5), QDate(2026, 3, 5), 1));
     const Binds shift{{u":Mdata"_s, QDate(2026, 3, 5)}, {u":Mturno"_s, 1}};
     QVERIFY(!m_conn->query(u"tbAbre"_s, TDM::SqlAbre, shift).next());
     // when
@@ -172,12 +177,14 @@ void TestViewers::shouldReopenSessionWhenClosingDateIsCleared() {
     QVERIFY(after.value(u"usuariofechamento"_s).isNull());
 }
 
-void TestViewers::shouldNotCorrectASessionDeletedMeanwhile() {
+void TestViewers::shouldNotCorrectASessionDeletedMeanwhile()
+{
     QVERIFY(!OpeningViewer(*m_conn).store({987654, u"05/03/2026"_s, QString(), QString()}));
     QCOMPARE(count(*m_conn, u"abrefechacaixa"_s), 0);
 }
 
-void TestViewers::shouldListMovementsByDate() {
+void TestViewers::shouldListMovementsByDate()
+{
     // given
     auto movement = [&](const QDate& d, const QString& especie, const QString& descricao, double valor) {
         insertRow(*m_conn, u"sangriareforco"_s,
@@ -200,22 +207,22 @@ void TestViewers::shouldListMovementsByDate() {
     QStringList titles;
     for (int c = 0; c < model.columnCount(); ++c)
         titles << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    QCOMPARE(titles, (QStringList{u"Data"_s, u"Hora"_s, u"Dt.Movimento"_s, u"Usuario "_s, u"Especie"_s,
-                                  u"Descrição "_s, u"Valor R$"_s}));
-    QCOMPARE(texts(model, 0), (QStringList{u"04/03/2026"_s, u"23:46:00"_s, u"05/03/2026"_s, u"GERENTE"_s,
-                                           u"REFORÇO"_s, u"TROCADO"_s, u"50,50"_s}));
+    QCOMPARE(titles, (QStringList{u"Data"_s, u"Hora"_s, u"Dt.Movimento"_s, u"Usuario "_s, u"Especie"_s, u"Descrição "_s,
+                                  u"Valor R$"_s}));
+    QCOMPARE(texts(model, 0), (QStringList{u"04/03/2026"_s, u"23:46:00"_s, u"05/03/2026"_s, u"GERENTE"_s, u"REFORÇO"_s,
+                                           u"TROCADO"_s, u"50,50"_s}));
     QCOMPARE(model.text(1, 4), u"SANGRIA"_s);
     for (int c = 0; c < model.columnCount(); ++c)
         QVERIFY(!(model.flags(model.index(0, c)) & Qt::ItemIsEditable));
 }
 
-void TestViewers::shouldKeepTypedTextPendingUntilStoredOrCancelled() {
+void TestViewers::shouldKeepTypedTextPendingUntilStoredOrCancelled()
+{
     // given
     ViewerModel model(OpeningViewer::columns());
-    model.setRows(
-        {{7,
-          {QDate(2026, 3, 5), QTime(7, 0), u"M"_s, u"U"_s, 0.0, QVariant(QMetaType::fromType<QDate>()),
-           QVariant(QMetaType::fromType<QTime>()), QString(), 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0}}});
+    model.setRows({{7,
+                    {QDate(2026, 3, 5), QTime(7, 0), u"M"_s, u"U"_s, 0.0, QVariant(QMetaType::fromType<QDate>()),
+                     QVariant(QMetaType::fromType<QTime>()), QString(), 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0}}});
     // when
     QVERIFY(model.setData(model.index(0, 5), u"05/03/2026"_s, Qt::EditRole));
     QVERIFY(!model.setData(model.index(0, 0), u"01/01/2026"_s, Qt::EditRole)); // opening date is read only

@@ -33,12 +33,14 @@ const QString Credito = QLatin1StringView(cashbook::Credito);
 const QString Debito = QLatin1StringView(cashbook::Debito);
 const QStringList OpcaoValues = {u"0"_s, u"9"_s, u"1"_s}; // "Saldo Anterior", "Troco", "Normal"
 
-QString amountText(double value) {
+QString amountText(double value)
+{
     return br::money(value);
 }
 
 // Keeps a line edit in capitals as the user types.
-void upperCase(QLineEdit* edit) {
+void upperCase(QLineEdit* edit)
+{
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
         const QString upper = text.toUpper();
         if (upper == text)
@@ -49,7 +51,8 @@ void upperCase(QLineEdit* edit) {
     });
 }
 
-void check(QButtonGroup* group, int id) {
+void check(QButtonGroup* group, int id)
+{
     // An exclusive group cannot be left with nothing checked.
     group->setExclusive(false);
     for (QAbstractButton* b : group->buttons())
@@ -67,7 +70,8 @@ TfrmCaixa::TfrmCaixa(TDM& dm, QWidget* parent)
     , m_model(new CashBookModel(this))
     , m_proxy(new QSortFilterProxyModel(this))
     , m_tipo(new QButtonGroup(this))
-    , m_opcao(new QButtonGroup(this)) {
+    , m_opcao(new QButtonGroup(this))
+{
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     buildMenus();
@@ -133,11 +137,11 @@ TfrmCaixa::TfrmCaixa(TDM& dm, QWidget* parent)
 
 TfrmCaixa::~TfrmCaixa() = default;
 
-void TfrmCaixa::buildMenus() {
+void TfrmCaixa::buildMenus()
+{
     m_menuBar = new QMenuBar(this);
     layout()->setMenuBar(m_menuBar);
-    auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key,
-                      auto slot) {
+    auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key, auto slot) {
         auto* a = new QAction(text, this);
         a->setObjectName(QLatin1StringView(name));
         a->setShortcut(key);
@@ -160,10 +164,8 @@ void TfrmCaixa::buildMenus() {
 
     m_movimentar = m_menuBar->addMenu(u"&Movimentar"_s);
     m_movimentar->setObjectName(u"Movimentar1"_s);
-    add(m_movimentar, "Primeiro1", u"&Primeiro"_s, QKeySequence(Qt::CTRL | Qt::Key_F1),
-        &TfrmCaixa::btn14Click);
-    add(m_movimentar, "Anterior1", u"&Anterior"_s, QKeySequence(Qt::CTRL | Qt::Key_F2),
-        &TfrmCaixa::btn15Click);
+    add(m_movimentar, "Primeiro1", u"&Primeiro"_s, QKeySequence(Qt::CTRL | Qt::Key_F1), &TfrmCaixa::btn14Click);
+    add(m_movimentar, "Anterior1", u"&Anterior"_s, QKeySequence(Qt::CTRL | Qt::Key_F2), &TfrmCaixa::btn15Click);
     add(m_movimentar, "Proximo1", u"&Próximo"_s, QKeySequence(Qt::CTRL | Qt::Key_F3), &TfrmCaixa::btn16Click);
     add(m_movimentar, "Ultimo1", u"&Último"_s, QKeySequence(Qt::CTRL | Qt::Key_F4), &TfrmCaixa::btn17Click);
     connect(m_movimentar, &QMenu::aboutToShow, this, &TfrmCaixa::Movimentar1Click);
@@ -177,9 +179,8 @@ void TfrmCaixa::buildMenus() {
         add(relatorio, "FluxodePagamento1", u"Fluxo de Pagamento"_s, {}, &TfrmCaixa::FluxodePagamento1Click),
         add(relatorio, "MovimentacaoAnualCaixa1", u"Movimentação Anual Caixa "_s, {},
             &TfrmCaixa::MovimentacaoAnualCaixa1Click),
-        add(relatorio, "VisualizarSangriaReforcoDespesadoCaixa1",
-            u"Visualizar Sangria - Reforço - Despesa do Caixa"_s, {},
-            &TfrmCaixa::VisualizarSangriaReforcoDespesadoCaixa1Click),
+        add(relatorio, "VisualizarSangriaReforcoDespesadoCaixa1", u"Visualizar Sangria - Reforço - Despesa do Caixa"_s,
+            {}, &TfrmCaixa::VisualizarSangriaReforcoDespesadoCaixa1Click),
     };
     m_popmenu1 = new QMenu(this);
     m_popmenu1->setObjectName(u"popmenu1"_s);
@@ -188,9 +189,9 @@ void TfrmCaixa::buildMenus() {
     ui->btn2->setPopupMode(QToolButton::InstantPopup);
 }
 
-void TfrmCaixa::connectFields() {
-    for (QLineEdit* e :
-         {ui->DBEditDescricao, ui->DBEditCredito, ui->DBEditDebito, ui->DBEditTroco, ui->DBEditHora})
+void TfrmCaixa::connectFields()
+{
+    for (QLineEdit* e : {ui->DBEditDescricao, ui->DBEditCredito, ui->DBEditDebito, ui->DBEditTroco, ui->DBEditHora})
         connect(e, &QLineEdit::textEdited, this, &TfrmCaixa::fieldEdited);
     connect(ui->DBDateEditData, &QDateEdit::dateChanged, this, &TfrmCaixa::fieldEdited);
     connect(ui->DBComboBoxEspecie, &QComboBox::currentTextChanged, this, &TfrmCaixa::fieldEdited);
@@ -200,7 +201,8 @@ void TfrmCaixa::connectFields() {
 
 void TfrmCaixa::reject() {}
 
-void TfrmCaixa::showEvent(QShowEvent* event) {
+void TfrmCaixa::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
@@ -208,16 +210,18 @@ void TfrmCaixa::showEvent(QShowEvent* event) {
     }
 }
 
-void TfrmCaixa::FormShow() {
+void TfrmCaixa::FormShow()
+{
     runQuery(CashBook::periodOnShow(ui->dtpDTI->date(), ui->dtpDTF->date()));
     setEditState(false);
     ui->edtLocalizar->setFocus();
     m_refresh.start();
 }
 
-void TfrmCaixa::closeEvent(QCloseEvent* event) {
-    if (m_editing && !m_dm.messages().ask(
-                         u"Atenção"_s, u"O registro em edição não foi salvo. Deseja fechar sem salvar?"_s)) {
+void TfrmCaixa::closeEvent(QCloseEvent* event)
+{
+    if (m_editing &&
+        !m_dm.messages().ask(u"Atenção"_s, u"O registro em edição não foi salvo. Deseja fechar sem salvar?"_s)) {
         event->ignore();
         return;
     }
@@ -227,12 +231,12 @@ void TfrmCaixa::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TfrmCaixa::eventFilter(QObject* watched, QEvent* event) {
+bool TfrmCaixa::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Rows are deleted only through "&Excluir", which asks and sends the notice.
-        if (watched == ui->DBGrid1 && key->key() == Qt::Key_Delete &&
-            (key->modifiers() & Qt::ControlModifier))
+        if (watched == ui->DBGrid1 && key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier))
             return true;
         const auto mods = key->modifiers() & ~Qt::KeypadModifier;
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
@@ -245,7 +249,8 @@ bool TfrmCaixa::eventFilter(QObject* watched, QEvent* event) {
 
 // --- state ---------------------------------------------------------------------------------
 
-void TfrmCaixa::setEditState(bool editing) {
+void TfrmCaixa::setEditState(bool editing)
+{
     m_editing = editing;
     if (!editing) {
         m_tipoChosen = false;
@@ -265,7 +270,8 @@ void TfrmCaixa::setEditState(bool editing) {
         Movimentar1Click();
 }
 
-void TfrmCaixa::enterEdit() {
+void TfrmCaixa::enterEdit()
+{
     if (m_editing)
         return;
     // Typing with no row in the list starts a new one.
@@ -273,12 +279,14 @@ void TfrmCaixa::enterEdit() {
     setEditState(true);
 }
 
-void TfrmCaixa::fieldEdited() {
+void TfrmCaixa::fieldEdited()
+{
     if (!m_loading)
         enterEdit();
 }
 
-void TfrmCaixa::showRow(const CashBookRow& row) {
+void TfrmCaixa::showRow(const CashBookRow& row)
+{
     m_loading = true;
     ui->DBEditCodigoNota->setText(row.codigoNota);
     ui->DBEditCodigoCliente->setText(
@@ -299,7 +307,8 @@ void TfrmCaixa::showRow(const CashBookRow& row) {
 }
 
 // "Valor" always follows the amount of the row's Tipo when it is saved; show it as it will be.
-void TfrmCaixa::previewValor() {
+void TfrmCaixa::previewValor()
+{
     if (!m_editing)
         return;
     const QString typed = m_tipo->checkedId() == 1 ? ui->DBEditDebito->text() : ui->DBEditCredito->text();
@@ -307,7 +316,8 @@ void TfrmCaixa::previewValor() {
     ui->DBEditValor->setText(v ? amountText(*v) : QString());
 }
 
-CashBookInput TfrmCaixa::input() const {
+CashBookInput TfrmCaixa::input() const
+{
     CashBookInput in;
     in.descricao = ui->DBEditDescricao->text();
     const QDate d = ui->DBDateEditData->date();
@@ -326,7 +336,8 @@ CashBookInput TfrmCaixa::input() const {
     return in;
 }
 
-QWidget* TfrmCaixa::widgetFor(CashBookRefusal::Field field) const {
+QWidget* TfrmCaixa::widgetFor(CashBookRefusal::Field field) const
+{
     using F = CashBookRefusal::Field;
     switch (field) {
     case F::Descricao:
@@ -351,19 +362,22 @@ QWidget* TfrmCaixa::widgetFor(CashBookRefusal::Field field) const {
 
 // --- list ----------------------------------------------------------------------------------
 
-std::optional<CashBookRow> TfrmCaixa::currentRow() const {
+std::optional<CashBookRow> TfrmCaixa::currentRow() const
+{
     const QModelIndex current = ui->DBGrid1->currentIndex();
     if (!current.isValid())
         return std::nullopt;
     return m_model->row(m_proxy->mapToSource(current).row());
 }
 
-int TfrmCaixa::currentPosition() const {
+int TfrmCaixa::currentPosition() const
+{
     const QModelIndex current = ui->DBGrid1->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void TfrmCaixa::moveTo(int position) {
+void TfrmCaixa::moveTo(int position)
+{
     const int count = m_proxy->rowCount();
     if (count == 0)
         return;
@@ -373,7 +387,8 @@ void TfrmCaixa::moveTo(int position) {
     ui->DBGrid1->scrollTo(ui->DBGrid1->currentIndex());
 }
 
-void TfrmCaixa::reload(int controle, int position) {
+void TfrmCaixa::reload(int controle, int position)
+{
     if (!m_query)
         return;
     QList<CashBookRow> rows;
@@ -393,19 +408,22 @@ void TfrmCaixa::reload(int controle, int position) {
     MyCaixaAfterScroll();
 }
 
-void TfrmCaixa::runQuery(const CashBookQuery& query) {
+void TfrmCaixa::runQuery(const CashBookQuery& query)
+{
     m_query = query;
     reload(0, 0);
 }
 
-void TfrmCaixa::MyCaixaAfterScroll() {
+void TfrmCaixa::MyCaixaAfterScroll()
+{
     if (!m_editing)
         showRow(currentRow().value_or(CashBookRow()));
     Movimentar1Click();
 }
 
 // The list follows the database while nobody is editing, like the other workstations see it.
-void TfrmCaixa::MyCaixaAutoRefresh() {
+void TfrmCaixa::MyCaixaAutoRefresh()
+{
     if (m_editing || !isVisible())
         return;
     const auto row = currentRow();
@@ -414,7 +432,8 @@ void TfrmCaixa::MyCaixaAutoRefresh() {
 
 // --- tool bars -----------------------------------------------------------------------------
 
-void TfrmCaixa::btn4Click() {
+void TfrmCaixa::btn4Click()
+{
     if (m_editing)
         return;
     CashBookRow fresh;
@@ -426,27 +445,31 @@ void TfrmCaixa::btn4Click() {
     ui->DBEditDescricao->setFocus();
 }
 
-void TfrmCaixa::Alterar1Click() {
+void TfrmCaixa::Alterar1Click()
+{
     if (m_editing || !currentRow())
         return;
     enterEdit();
     ui->DBEditDescricao->setFocus();
 }
 
-void TfrmCaixa::btn13Click() {
+void TfrmCaixa::btn13Click()
+{
     if (!m_editing)
         return;
     setEditState(false);
     showRow(currentRow().value_or(CashBookRow()));
 }
 
-void TfrmCaixa::Salvar1Click() {
+void TfrmCaixa::Salvar1Click()
+{
     // The menu saves as the tool bar does: one way to store a change, always with its notice.
     if (m_editing)
         btn12Click();
 }
 
-void TfrmCaixa::btn12Click() {
+void TfrmCaixa::btn12Click()
+{
     if (!m_editing)
         return;
     const CashBookInput in = input();
@@ -472,11 +495,12 @@ void TfrmCaixa::btn12Click() {
     }
     reload(stored->controle, position);
     if (cashbook::noticeEnabled(m_dm.settings()))
-        sendNotice(cashbook::changeNotice(m_dm.settings(), m_dm.storeName(), *stored, m_dm.LoggedUser(),
-                                          m_dm.clock().now()));
+        sendNotice(
+            cashbook::changeNotice(m_dm.settings(), m_dm.storeName(), *stored, m_dm.LoggedUser(), m_dm.clock().now()));
 }
 
-void TfrmCaixa::btn5Click() {
+void TfrmCaixa::btn5Click()
+{
     if (m_editing)
         return;
     const auto row = currentRow();
@@ -503,7 +527,8 @@ void TfrmCaixa::btn5Click() {
                                             m_dm.clock().now()));
 }
 
-void TfrmCaixa::sendNotice(const MailMessage& message) {
+void TfrmCaixa::sendNotice(const MailMessage& message)
+{
     try {
         sendMailWhileBusy(this, MailAccount::fromSettings(m_dm.settings()), message);
         m_dm.messages().show(MessageSink::Kind::Information, u"Atenção"_s, u"Concluido com Sucesso !!!"_s);
@@ -512,36 +537,43 @@ void TfrmCaixa::sendNotice(const MailMessage& message) {
     }
 }
 
-void TfrmCaixa::btn6Click() {
+void TfrmCaixa::btn6Click()
+{
     const auto row = currentRow();
     reload(row ? row->controle : 0, currentPosition());
 }
 
-void TfrmCaixa::btn11Click() {
+void TfrmCaixa::btn11Click()
+{
     close();
 }
 
-void TfrmCaixa::btn14Click() {
+void TfrmCaixa::btn14Click()
+{
     if (!m_editing)
         moveTo(0);
 }
 
-void TfrmCaixa::btn15Click() {
+void TfrmCaixa::btn15Click()
+{
     if (!m_editing && currentPosition() > 0)
         moveTo(currentPosition() - 1);
 }
 
-void TfrmCaixa::btn16Click() {
+void TfrmCaixa::btn16Click()
+{
     if (!m_editing)
         moveTo(currentPosition() + 1);
 }
 
-void TfrmCaixa::btn17Click() {
+void TfrmCaixa::btn17Click()
+{
     if (!m_editing)
         moveTo(m_proxy->rowCount() - 1);
 }
 
-void TfrmCaixa::Movimentar1Click() {
+void TfrmCaixa::Movimentar1Click()
+{
     const int position = currentPosition();
     const int count = m_proxy->rowCount();
     const bool atStart = position <= 0;
@@ -552,28 +584,32 @@ void TfrmCaixa::Movimentar1Click() {
     findChild<QAction*>(u"Ultimo1"_s)->setEnabled(!m_editing && !atEnd);
 }
 
-void TfrmCaixa::Localizar1Click() {
+void TfrmCaixa::Localizar1Click()
+{
     ui->edtLocalizar->setFocus();
     ui->edtLocalizar->selectAll();
 }
 
 // --- choices -------------------------------------------------------------------------------
 
-void TfrmCaixa::DBRadioGroupTipoClick(int id) {
+void TfrmCaixa::DBRadioGroupTipoClick(int id)
+{
     enterEdit();
     m_tipoChosen = true;
     previewValor();
     (id == 0 ? ui->DBEditCredito : ui->DBEditDebito)->setFocus();
 }
 
-void TfrmCaixa::DBRadioGroupOpcaoClick(int) {
+void TfrmCaixa::DBRadioGroupOpcaoClick(int)
+{
     enterEdit();
     m_opcaoChosen = true;
 }
 
 // --- searches ------------------------------------------------------------------------------
 
-void TfrmCaixa::SpeedButton3Click() {
+void TfrmCaixa::SpeedButton3Click()
+{
     const QString text = ui->edtLocalizar->text();
     if (const auto refusal = CashBook::checkSearch(CashBook::Search::Nota, text)) {
         m_dm.messages().show(MessageSink::Kind::Warning, u"Atenção"_s, *refusal);
@@ -583,7 +619,8 @@ void TfrmCaixa::SpeedButton3Click() {
     runQuery(CashBook::search(CashBook::Search::Nota, text));
 }
 
-void TfrmCaixa::SpeedButton4Click() {
+void TfrmCaixa::SpeedButton4Click()
+{
     const QString text = ui->edtLocalizar->text();
     if (const auto refusal = CashBook::checkSearch(CashBook::Search::Descricao, text)) {
         m_dm.messages().show(MessageSink::Kind::Warning, u"Atenção"_s, *refusal);
@@ -593,34 +630,41 @@ void TfrmCaixa::SpeedButton4Click() {
     runQuery(CashBook::search(CashBook::Search::Descricao, text));
 }
 
-void TfrmCaixa::TSpeedButtonClick() {
+void TfrmCaixa::TSpeedButtonClick()
+{
     runQuery(CashBook::periodOnButton(ui->dtpDTI->date(), ui->dtpDTF->date()));
 }
 
 // --- reports -------------------------------------------------------------------------------
 
-void TfrmCaixa::underConstruction() {
+void TfrmCaixa::underConstruction()
+{
     m_dm.messages().information(u"Atenção"_s, u"Em construção"_s);
 }
 
-void TfrmCaixa::CaixanoPeriodo1Click() {
+void TfrmCaixa::CaixanoPeriodo1Click()
+{
     underConstruction();
 }
 
-void TfrmCaixa::VisulizarAberturadoCaixa1Click() {
+void TfrmCaixa::VisulizarAberturadoCaixa1Click()
+{
     TFrmVisualizarAbertura viewer(m_dm, this);
     viewer.exec();
 }
 
-void TfrmCaixa::FluxodePagamento1Click() {
+void TfrmCaixa::FluxodePagamento1Click()
+{
     underConstruction();
 }
 
-void TfrmCaixa::MovimentacaoAnualCaixa1Click() {
+void TfrmCaixa::MovimentacaoAnualCaixa1Click()
+{
     underConstruction();
 }
 
-void TfrmCaixa::VisualizarSangriaReforcoDespesadoCaixa1Click() {
+void TfrmCaixa::VisualizarSangriaReforcoDespesadoCaixa1Click()
+{
     TFrmVisualizarSangriaReforcoDespesa viewer(m_dm, this);
     viewer.exec();
     TrimWorkingSet();

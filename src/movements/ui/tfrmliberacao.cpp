@@ -12,7 +12,8 @@ using namespace Qt::StringLiterals;
 TFrmLiberacao::TFrmLiberacao(TDM& dm, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TFrmLiberacao>())
-    , m_dm(dm) {
+    , m_dm(dm)
+{
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(484, 201);
@@ -27,7 +28,8 @@ TFrmLiberacao::~TFrmLiberacao() = default;
 void TFrmLiberacao::reject() {}
 
 // The password is typed in capitals whatever the keyboard state.
-void TFrmLiberacao::Edit1Change(const QString& text) {
+void TFrmLiberacao::Edit1Change(const QString& text)
+{
     const QString upper = text.toUpper();
     if (upper == text)
         return;
@@ -36,7 +38,8 @@ void TFrmLiberacao::Edit1Change(const QString& text) {
     ui->Edit1->setCursorPosition(cursor);
 }
 
-void TFrmLiberacao::BitBtn1Click() {
+void TFrmLiberacao::BitBtn1Click()
+{
     if (ui->Edit1->text() != m_dm.settings().SENHACAIXA) {
         m_dm.messages().show(MessageSink::Kind::Warning, u"Liberação"_s, u"Senha Incorreta !!!"_s);
         ui->Edit1->clear();
@@ -48,6 +51,7 @@ void TFrmLiberacao::BitBtn1Click() {
     TrimWorkingSet();
 }
 
-void TFrmLiberacao::BitBtn2Click() {
+void TFrmLiberacao::BitBtn2Click()
+{
     QDialog::reject();
 }

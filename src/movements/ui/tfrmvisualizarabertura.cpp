@@ -29,7 +29,8 @@ TFrmVisualizarAbertura::TFrmVisualizarAbertura(TDM& dm, QWidget* parent)
     , m_dm(dm)
     , m_viewer(dm.MyConnection1())
     , m_model(new ViewerModel(OpeningViewer::columns(), this))
-    , m_proxy(new QSortFilterProxyModel(this)) {
+    , m_proxy(new QSortFilterProxyModel(this))
+{
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowState(Qt::WindowMaximized);
@@ -56,13 +57,15 @@ TFrmVisualizarAbertura::~TFrmVisualizarAbertura() = default;
 
 void TFrmVisualizarAbertura::reject() {}
 
-void TFrmVisualizarAbertura::FormCreate() {
+void TFrmVisualizarAbertura::FormCreate()
+{
     reload(0);
     moveTo(m_proxy->rowCount() - 1);
     ui->DBGrid1->resizeColumnsToContents();
 }
 
-void TFrmVisualizarAbertura::reload(int key) {
+void TFrmVisualizarAbertura::reload(int key)
+{
     QList<ViewerRow> rows;
     try {
         rows = m_viewer.rows();
@@ -77,12 +80,14 @@ void TFrmVisualizarAbertura::reload(int key) {
     updateNavigator();
 }
 
-int TFrmVisualizarAbertura::currentPosition() const {
+int TFrmVisualizarAbertura::currentPosition() const
+{
     const QModelIndex current = ui->DBGrid1->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void TFrmVisualizarAbertura::moveTo(int position) {
+void TFrmVisualizarAbertura::moveTo(int position)
+{
     const int count = m_proxy->rowCount();
     if (count == 0)
         return;
@@ -93,13 +98,15 @@ void TFrmVisualizarAbertura::moveTo(int position) {
 }
 
 // An editor still open in the grid hands its text to the model when it loses the focus.
-void TFrmVisualizarAbertura::finishTyping() {
+void TFrmVisualizarAbertura::finishTyping()
+{
     QWidget* focus = QApplication::focusWidget();
     if (focus && focus != ui->DBGrid1 && ui->DBGrid1->isAncestorOf(focus))
         ui->DBGrid1->setFocus();
 }
 
-bool TFrmVisualizarAbertura::post() {
+bool TFrmVisualizarAbertura::post()
+{
     finishTyping();
     const int row = m_model->pendingRow();
     if (row < 0)
@@ -127,7 +134,8 @@ bool TFrmVisualizarAbertura::post() {
     return true;
 }
 
-void TFrmVisualizarAbertura::DBNavigator1Click(TFrmVisualizarAbertura::NavigateBtn button) {
+void TFrmVisualizarAbertura::DBNavigator1Click(TFrmVisualizarAbertura::NavigateBtn button)
+{
     const int position = currentPosition();
     switch (button) {
     case nbFirst:
@@ -146,9 +154,8 @@ void TFrmVisualizarAbertura::DBNavigator1Click(TFrmVisualizarAbertura::NavigateB
         const QModelIndex current = ui->DBGrid1->currentIndex();
         if (!current.isValid())
             break;
-        const int column = (m_model->flags(m_proxy->mapToSource(current)) & Qt::ItemIsEditable)
-                               ? current.column()
-                               : DataFechamentoColumn;
+        const int column = (m_model->flags(m_proxy->mapToSource(current)) & Qt::ItemIsEditable) ? current.column()
+                                                                                                : DataFechamentoColumn;
         const QModelIndex index = m_proxy->index(current.row(), column);
         m_model->beginEdit(m_proxy->mapToSource(index).row());
         ui->DBGrid1->setCurrentIndex(index);
@@ -174,8 +181,8 @@ void TFrmVisualizarAbertura::DBNavigator1Click(TFrmVisualizarAbertura::NavigateB
 }
 
 // Leaving a row stores its pending correction, as a data-aware grid posts when it scrolls.
-void TFrmVisualizarAbertura::tbVisualizarAfterScroll(const QModelIndex& current,
-                                                     const QModelIndex& previous) {
+void TFrmVisualizarAbertura::tbVisualizarAfterScroll(const QModelIndex& current, const QModelIndex& previous)
+{
     if (m_reverting || !previous.isValid() || m_model->pendingRow() < 0) {
         updateNavigator();
         return;
@@ -193,7 +200,8 @@ void TFrmVisualizarAbertura::tbVisualizarAfterScroll(const QModelIndex& current,
     updateNavigator();
 }
 
-void TFrmVisualizarAbertura::updateNavigator() {
+void TFrmVisualizarAbertura::updateNavigator()
+{
     const int position = currentPosition();
     const int count = m_proxy->rowCount();
     const bool pending = m_model->pendingRow() >= 0;
@@ -206,11 +214,13 @@ void TFrmVisualizarAbertura::updateNavigator() {
     ui->nbCancel->setEnabled(pending);
 }
 
-void TFrmVisualizarAbertura::panelpnl1Click() {
+void TFrmVisualizarAbertura::panelpnl1Click()
+{
     close();
 }
 
-void TFrmVisualizarAbertura::closeEvent(QCloseEvent* event) {
+void TFrmVisualizarAbertura::closeEvent(QCloseEvent* event)
+{
     if (!post()) {
         event->ignore();
         return;
@@ -219,7 +229,8 @@ void TFrmVisualizarAbertura::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TFrmVisualizarAbertura::eventFilter(QObject* watched, QEvent* event) {
+bool TFrmVisualizarAbertura::eventFilter(QObject* watched, QEvent* event)
+{
     // No session can be deleted from here.
     if (watched == ui->DBGrid1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

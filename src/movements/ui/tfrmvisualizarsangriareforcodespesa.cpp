@@ -18,7 +18,8 @@ TFrmVisualizarSangriaReforcoDespesa::TFrmVisualizarSangriaReforcoDespesa(TDM& dm
     , m_dm(dm)
     , m_viewer(dm.MyConnection1())
     , m_model(new ViewerModel(MovementViewer::columns(), this))
-    , m_proxy(new QSortFilterProxyModel(this)) {
+    , m_proxy(new QSortFilterProxyModel(this))
+{
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowState(Qt::WindowMaximized);
@@ -47,13 +48,15 @@ TFrmVisualizarSangriaReforcoDespesa::~TFrmVisualizarSangriaReforcoDespesa() = de
 
 void TFrmVisualizarSangriaReforcoDespesa::reject() {}
 
-void TFrmVisualizarSangriaReforcoDespesa::FormCreate() {
+void TFrmVisualizarSangriaReforcoDespesa::FormCreate()
+{
     reload(0);
     moveTo(m_proxy->rowCount() - 1);
     ui->DBGrid1->resizeColumnsToContents();
 }
 
-void TFrmVisualizarSangriaReforcoDespesa::reload(int key) {
+void TFrmVisualizarSangriaReforcoDespesa::reload(int key)
+{
     QList<ViewerRow> rows;
     try {
         rows = m_viewer.rows();
@@ -68,12 +71,14 @@ void TFrmVisualizarSangriaReforcoDespesa::reload(int key) {
     updateNavigator();
 }
 
-int TFrmVisualizarSangriaReforcoDespesa::currentPosition() const {
+int TFrmVisualizarSangriaReforcoDespesa::currentPosition() const
+{
     const QModelIndex current = ui->DBGrid1->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void TFrmVisualizarSangriaReforcoDespesa::moveTo(int position) {
+void TFrmVisualizarSangriaReforcoDespesa::moveTo(int position)
+{
     const int count = m_proxy->rowCount();
     if (count == 0)
         return;
@@ -82,8 +87,8 @@ void TFrmVisualizarSangriaReforcoDespesa::moveTo(int position) {
     ui->DBGrid1->scrollTo(ui->DBGrid1->currentIndex());
 }
 
-void TFrmVisualizarSangriaReforcoDespesa::DBNavigator1Click(
-    TFrmVisualizarSangriaReforcoDespesa::NavigateBtn button) {
+void TFrmVisualizarSangriaReforcoDespesa::DBNavigator1Click(TFrmVisualizarSangriaReforcoDespesa::NavigateBtn button)
+{
     const int position = currentPosition();
     switch (button) {
     case nbFirst:
@@ -107,7 +112,8 @@ void TFrmVisualizarSangriaReforcoDespesa::DBNavigator1Click(
     updateNavigator();
 }
 
-void TFrmVisualizarSangriaReforcoDespesa::updateNavigator() {
+void TFrmVisualizarSangriaReforcoDespesa::updateNavigator()
+{
     const int position = currentPosition();
     const int count = m_proxy->rowCount();
     ui->nbFirst->setEnabled(position > 0);
@@ -116,11 +122,13 @@ void TFrmVisualizarSangriaReforcoDespesa::updateNavigator() {
     ui->nbLast->setEnabled(position >= 0 && position < count - 1);
 }
 
-void TFrmVisualizarSangriaReforcoDespesa::panelpnl1Click() {
+void TFrmVisualizarSangriaReforcoDespesa::panelpnl1Click()
+{
     QDialog::reject();
 }
 
-bool TFrmVisualizarSangriaReforcoDespesa::eventFilter(QObject* watched, QEvent* event) {
+bool TFrmVisualizarSangriaReforcoDespesa::eventFilter(QObject* watched, QEvent* event)
+{
     // The movements are read only here.
     if (watched == ui->DBGrid1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
