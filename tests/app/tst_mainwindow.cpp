@@ -1,11 +1,14 @@
+#include "app/brformat.h"
 #include "app/inifile.h"
 #include "app/tdm.h"
+#include "app/ui/tfechamentocaixa.h"
 #include "app/ui/tfrmfechacaixa01.h"
 
 #include "support/fakes.h"
 #include "support/testdatabase.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
@@ -15,6 +18,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -111,8 +115,20 @@ void TestMainWindow::shouldStartAndWarnOfPendingSession()
              QString());
     auto dm = makeDm(u"GERENTE"_s);
     TFrmfechacaixa01 w(*dm);
+    // the pending-closing window comes up modally; the user leaves it with "X"
+    QStringList shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* pending = qobject_cast<TFechamentoCaixa*>(QApplication::activeModalWidget())) {
+            shown << pending->findChild<QLineEdit*>(u"DataAbertura"_s)->text();
+            pending->findChild<QPushButton*>(u"Panel3"_s)->click();
+        }
+    });
+    closer.start(20);
     QVERIFY(w.FormCreate());
+    closer.stop();
 
+    QCOMPARE(shown, QStringList{br::date(QDate::currentDate().addDays(-1))});
     QCOMPARE(m_messages.texts().value(0), u"O Caixa não foi Fechado  !!!"_s);
     QCOMPARE(m_messages.messages.value(0).title, u"Quilate Sistemas, Atenção !!!"_s);
     QCOMPARE(count(u"numerocaixaloja"_s), 1);

@@ -9,6 +9,7 @@
 #include "app/messagesink.h"
 #include "app/tdm.h"
 #include "app/trimworkingset.h"
+#include "app/ui/tfechamentocaixa.h"
 #include "reports/ui/trptfechamentoperiodocaixa01.h"
 
 #include <QApplication>
@@ -100,7 +101,8 @@ bool TFrmfechacaixa01::FormCreate()
         const Shift shift = m_session->findShift(MainSession::startTime(m_dm.clock().time()));
         if (m_session->hasPendingSession(shift.controle)) {
             m_dm.messages().warning(u"O Caixa não foi Fechado  !!!"_s);
-            notReady(u"O fechamento do caixa pendente"_s);
+            TFechamentoCaixa pending(m_dm, this);
+            pending.exec();
             TrimWorkingSet();
         }
         m_session->purge();

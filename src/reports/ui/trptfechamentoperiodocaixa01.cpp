@@ -5,7 +5,9 @@
 #include "app/clock.h"
 #include "app/messagesink.h"
 #include "app/tdm.h"
+#include "output/ui/mailsending.h"
 #include "output/ui/widgetreportoutput.h"
+#include "reports/cashclosing.h"
 #include "reports/dailyreport.h"
 
 using namespace Qt::StringLiterals;
@@ -41,6 +43,7 @@ TRptFechamentoPeriodoCaixa01::~TRptFechamentoPeriodoCaixa01() = default;
 
 void TRptFechamentoPeriodoCaixa01::setOnPrinted(std::function<void(const QDate&, bool)> f)
 {
+    m_onPrinted = f;
     m_report->setOnPrinted(std::move(f));
 }
 
@@ -78,8 +81,10 @@ void TRptFechamentoPeriodoCaixa01::BitBtn1Click()
     DailyReportResult result;
     if (!guard([&] { result = m_report->detailedGeneral(ui->DTI->date(), turno()); }))
         return;
-    if (result.printed)
+    if (result.printed) {
+        CashClosing::remember(PrintedReport::fromResult(result, ui->DTI->date(), turno()));
         accept();
+    }
 }
 
 void TRptFechamentoPeriodoCaixa01::btn1Click()
@@ -104,5 +109,14 @@ void TRptFechamentoPeriodoCaixa01::BitBtn5Click()
 
 void TRptFechamentoPeriodoCaixa01::BitBtn3Click()
 {
-    m_dm.messages().information(u"Atenção"_s, u"O fechamento do caixa ainda não está disponível nesta versão."_s);
+    CashClosing closing(m_dm, *m_report);
+    closing.setOnClosed(m_onPrinted);
+    CashClosing::Result result;
+    const auto send = [this](const MailAccount& account, const MailMessage& message) {
+        sendMailWhileBusy(this, account, message);
+    };
+    if (!guard([&] { result = closing.run(ui->DTI->date(), turno(), CashClosing::lastPrinted(), send); }))
+        return;
+    if (result.closeWindow)
+        accept();
 }

@@ -45,4 +45,5 @@ private:
     ReportPrinter m_printer;
     std::unique_ptr<WidgetReportOutput> m_output;
     std::unique_ptr<DailyResultsReport> m_report;
+    std::function<void(const QDate&, bool)> m_onPrinted;
 };
