@@ -197,7 +197,7 @@ AberturaCaixa::Stored AberturaCaixa::store(const Input& input)
             if (!local.query(u"Turno (trava)"_s, SqlTravaTurno, {shift.at(1)}).next())
                 throw MovementRefused(u"O turno \"%1\" não está mais cadastrado  !!!"_s.arg(turno.descricao));
             if (local.query(u"Abre (aberto hoje)"_s, SqlAbreAbertoHoje, shift).next())
-                throw MovementRefused(MsgNaoFechado);
+                throw ShiftStillOpen(MsgNaoFechado);
             QSqlQuery abre = local.query(u"Abre (inclusão)"_s, SqlInsertAbre,
                                          {{u":turno"_s, turno.controle},
                                           {u":NumCaixa"_s, m_dm.settings().NumCaixa},

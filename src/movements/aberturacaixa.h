@@ -77,8 +77,8 @@ public:
         Employee employee;
     };
     // Stores the three rows. Throws MovementRefused (nothing written: invalid input, operator
-    // who is no active employee, a session of the shift opened meanwhile) or DbError (nothing
-    // written, unless the message says the confirmation was lost).
+    // who is no active employee), ShiftStillOpen (a session of the shift was opened meanwhile)
+    // or DbError (nothing written, unless the message says the confirmation was lost).
     Stored store(const Input& input);
 
     bool noticeWanted() const;

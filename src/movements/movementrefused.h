@@ -24,3 +24,10 @@ private:
     QString m_message;
     MessageSink::Kind m_kind;
 };
+
+// The shift already has an open session of today (found when saving: another workstation
+// opened it meanwhile).
+class ShiftStillOpen : public MovementRefused {
+public:
+    using MovementRefused::MovementRefused;
+};

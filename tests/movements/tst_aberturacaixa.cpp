@@ -371,7 +371,7 @@ void TestAberturaCaixa::shouldRefuseSecondOpeningWhileShiftIsOpen()
     try {
         abertura.store(opening());
         QFAIL("stored twice");
-    } catch (const MovementRefused& e) {
+    } catch (const ShiftStillOpen& e) {
         QCOMPARE(e.message(), u"O Caixa não foi Fechado  !!!"_s);
     }
 

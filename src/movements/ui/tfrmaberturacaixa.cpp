@@ -137,11 +137,13 @@ void TFrmAberturaCaixa::Panel4Click()
     AberturaCaixa::Stored stored;
     try {
         stored = m_abertura.store(input);
+    } catch (const ShiftStillOpen& e) {
+        // Another workstation opened this shift meanwhile: as with "Abrir o Caixa", leave.
+        m_dm.messages().warning(e.message());
+        reject();
+        return;
     } catch (const MovementRefused& e) {
         m_dm.messages().warning(e.message());
-        // Another workstation opened this shift meanwhile: as with "Abrir o Caixa", leave.
-        if (e.message() == AberturaCaixa::MsgNaoFechado)
-            reject();
         return;
     } catch (const DbError& e) {
         m_dm.messages().error(u"Não foi possível gravar a abertura do caixa.\n\n%1"_s.arg(e.message()));
