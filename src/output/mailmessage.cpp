@@ -40,6 +40,17 @@ QList<MailRecipient> recipientsFromSettings(const AdminSettings& s)
 QStringList notificationBody(const QString& storeName, const QString& heading,
                              const QList<QPair<QString, QString>>& rows)
 {
+    QList<NoticeRow> coloured;
+    bool grey = true;
+    for (const auto& [label, value] : rows) {
+        coloured.append({grey ? u"#D3D3D3"_s : u"#FFFFFF"_s, label, value});
+        grey = !grey;
+    }
+    return notificationBodyWithColours(storeName, heading, coloured);
+}
+
+QStringList notificationBodyWithColours(const QString& storeName, const QString& heading, const QList<NoticeRow>& rows)
+{
     QStringList items;
     items << u"<html>\r\n"
              "<head>\r\n"
@@ -51,12 +62,10 @@ QStringList notificationBody(const QString& storeName, const QString& heading,
     items << heading;
     items << u"<table>"_s << u"<tr>"_s << u"<td colspan='2'>"_s << u"</table>"_s << u"<br />"_s
           << u"</body>\r\n</html>\r\n"_s << u"<table>"_s;
-    bool grey = true;
-    for (const auto& [label, value] : rows) {
-        items << (grey ? u"<tr style='background-color:#D3D3D3;'>"_s : u"<tr style='background-color:#FFFFFF;'>"_s);
-        items << u"<th align='left'>"_s << label << u"</th>"_s << u"<td align='Right'>"_s << value << u"</td>"_s
+    for (const NoticeRow& row : rows) {
+        items << u"<tr style='background-color:%1;'>"_s.arg(row.colour);
+        items << u"<th align='left'>"_s << row.label << u"</th>"_s << u"<td align='Right'>"_s << row.value << u"</td>"_s
               << u"</tr>"_s;
-        grey = !grey;
     }
     return items;
 }

@@ -50,6 +50,15 @@ QList<MailRecipient> splitRecipients(const QString& addressText, const QString& 
 QStringList notificationBody(const QString& storeName, const QString& heading,
                              const QList<QPair<QString, QString>>& rows);
 
+// A row of a notice whose background the caller chooses ("#D3D3D3", "#FFFFFF"): some notices
+// do not alternate.
+struct NoticeRow {
+    QString colour;
+    QString label;
+    QString value;
+};
+QStringList notificationBodyWithColours(const QString& storeName, const QString& heading, const QList<NoticeRow>& rows);
+
 // "=?UTF-8?B?...?=" for a header text that is not plain ASCII.
 QByteArray encodeHeader(const QString& text);
 
