@@ -9,6 +9,9 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
@@ -32,6 +35,8 @@ private Q_SLOTS:
     void shouldGreyOutVoltarForTheNamedUser();
     void shouldEndProgramWhenUserLacksPermission_data();
     void shouldEndProgramWhenUserLacksPermission();
+    void shouldOpenTheWindowOfEachButton_data();
+    void shouldOpenTheWindowOfEachButton();
     void shouldShowDailySummary();
     void shouldRefuseAnEarlierDay();
 
@@ -172,6 +177,43 @@ void TestMainWindow::shouldEndProgramWhenUserLacksPermission()
 
     QCOMPARE(m_messages.texts(), QStringList{u"Você não tem autorização para este Modulo  !!!"_s});
     QVERIFY(!w.isVisible());
+}
+
+void TestMainWindow::shouldOpenTheWindowOfEachButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Abrir o Caixa") << u"BitBtn8"_s << u"TFrmAberturaCaixa"_s;
+    QTest::newRow("Voltar ao Caixa") << u"BitBtn2"_s << u"TFrmLiberacao"_s;
+    QTest::newRow("Resultados do Caixa") << u"BitBtn7"_s << u"TRptFechamentoPeriodoCaixa01"_s;
+    QTest::newRow("Sangria no Caixa") << u"BitBtn5"_s << u"TFrmSangria"_s;
+    QTest::newRow("Reforço no Caixa") << u"SpeedButton1"_s << u"TFrmReforco"_s;
+    QTest::newRow("Despesa no Caixa") << u"TSpeedButton3"_s << u"TFrmSaidaDespesa"_s;
+}
+
+void TestMainWindow::shouldOpenTheWindowOfEachButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    auto dm = makeDm(u"GERENTE"_s);
+    TFrmfechacaixa01 w(*dm);
+    QVERIFY(w.FormCreate());
+    w.show();
+    QString opened;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            opened = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->done(QDialog::Rejected);
+        }
+    });
+    closer.start();
+    w.findChild<QPushButton*>(button)->click();
+    closer.stop();
+    QCOMPARE(opened, window);
+    QVERIFY(w.isVisible());
 }
 
 void TestMainWindow::shouldShowDailySummary()

@@ -10,6 +10,11 @@
 #include "app/tdm.h"
 #include "app/trimworkingset.h"
 #include "app/ui/tfechamentocaixa.h"
+#include "movements/ui/tfrmaberturacaixa.h"
+#include "movements/ui/tfrmliberacao.h"
+#include "movements/ui/tfrmreforco.h"
+#include "movements/ui/tfrmsaidadespesa.h"
+#include "movements/ui/tfrmsangria.h"
 #include "reports/ui/trptfechamentoperiodocaixa01.h"
 
 #include <QApplication>
@@ -22,6 +27,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+TFrmfechacaixa01* g_mainWindow = nullptr;
 
 QString shown(double v)
 {
@@ -42,6 +49,7 @@ TFrmfechacaixa01::TFrmfechacaixa01(TDM& dm, QWidget* parent)
     , m_session(std::make_unique<MainSession>(dm))
 {
     ui->setupUi(this);
+    g_mainWindow = this;
     setAttribute(Qt::WA_DeleteOnClose, false);
     // 987 x 123 of client area; the summary lies below, reached with the scroll bar.
     const int scrollBar = ui->ScrollBox->verticalScrollBar()->sizeHint().width();
@@ -74,7 +82,17 @@ TFrmfechacaixa01::TFrmfechacaixa01(TDM& dm, QWidget* parent)
         e->setText(shownOutside(0));
 }
 
-TFrmfechacaixa01::~TFrmfechacaixa01() = default;
+TFrmfechacaixa01::~TFrmfechacaixa01()
+{
+    if (g_mainWindow == this)
+        g_mainWindow = nullptr;
+}
+
+void TFrmfechacaixa01::revealOnMainWindow(const QDate& day, bool withButton)
+{
+    if (g_mainWindow)
+        g_mainWindow->revealSummary(day, withButton);
+}
 
 bool TFrmfechacaixa01::guard(const std::function<void()>& action)
 {
@@ -157,7 +175,8 @@ void TFrmfechacaixa01::BitBtn8Click()
         return;
     if (!allowed)
         return refuse();
-    notReady(u"A abertura do caixa"_s);
+    TFrmAberturaCaixa window(m_dm, this);
+    runModal(window);
 }
 
 void TFrmfechacaixa01::BitBtn2Click()
@@ -167,7 +186,8 @@ void TFrmfechacaixa01::BitBtn2Click()
         return;
     if (!manager)
         return refuse();
-    notReady(u"A liberação do caixa"_s);
+    TFrmLiberacao window(m_dm, this);
+    runModal(window);
 }
 
 void TFrmfechacaixa01::BitBtn7Click()
@@ -193,17 +213,20 @@ void TFrmfechacaixa01::BitBtn7Click()
 
 void TFrmfechacaixa01::BitBtn5Click()
 {
-    notReady(u"A sangria no caixa"_s);
+    TFrmSangria window(m_dm, this);
+    runModal(window);
 }
 
 void TFrmfechacaixa01::SpeedButton1Click()
 {
-    notReady(u"O reforço no caixa"_s);
+    TFrmReforco window(m_dm, this);
+    runModal(window);
 }
 
 void TFrmfechacaixa01::TSpeedButton3Click()
 {
-    notReady(u"A despesa no caixa"_s);
+    TFrmSaidaDespesa window(m_dm, this);
+    runModal(window);
 }
 
 void TFrmfechacaixa01::BitBtn6Click()

@@ -30,6 +30,8 @@ public:
     void bringToFront();
     // The report windows reveal the summary controls after printing, set to the report's day.
     void revealSummary(const QDate& day, bool withButton = true);
+    // The same on the program's main window, for windows opened further down (the cash book's).
+    static void revealOnMainWindow(const QDate& day, bool withButton = true);
 
 public Q_SLOTS:
     void BitBtn8Click();      // &Abrir o Caixa

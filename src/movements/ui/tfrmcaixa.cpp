@@ -7,11 +7,15 @@
 #include "app/messagesink.h"
 #include "app/tdm.h"
 #include "app/trimworkingset.h"
+#include "app/ui/tfrmfechacaixa01.h"
 #include "movements/cashbookmodel.h"
 #include "movements/ui/tfrmvisualizarabertura.h"
 #include "movements/ui/tfrmvisualizarsangriareforcodespesa.h"
 #include "output/mailsender.h"
 #include "output/ui/mailsending.h"
+#include "reports/ui/tfcaixa_relatorio1_opnovo.h"
+#include "reports/ui/tfrmfluxo.h"
+#include "reports/ui/tfrmmovimentacaoanualcaixa.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -637,14 +641,11 @@ void TfrmCaixa::TSpeedButtonClick()
 
 // --- reports -------------------------------------------------------------------------------
 
-void TfrmCaixa::underConstruction()
-{
-    m_dm.messages().information(u"Atenção"_s, u"Em construção"_s);
-}
-
 void TfrmCaixa::CaixanoPeriodo1Click()
 {
-    underConstruction();
+    TFCaixa_Relatorio1_OPNovo report(m_dm, this);
+    report.setOnPrinted([](const QDate& day) { TFrmfechacaixa01::revealOnMainWindow(day, true); });
+    report.exec();
 }
 
 void TfrmCaixa::VisulizarAberturadoCaixa1Click()
@@ -655,12 +656,16 @@ void TfrmCaixa::VisulizarAberturadoCaixa1Click()
 
 void TfrmCaixa::FluxodePagamento1Click()
 {
-    underConstruction();
+    TFrmFluxo flow(m_dm, this);
+    flow.exec();
+    TrimWorkingSet();
 }
 
 void TfrmCaixa::MovimentacaoAnualCaixa1Click()
 {
-    underConstruction();
+    TFrmMovimentacaoAnualCaixa annual(m_dm, this);
+    annual.exec();
+    TrimWorkingSet();
 }
 
 void TfrmCaixa::VisualizarSangriaReforcoDespesadoCaixa1Click()

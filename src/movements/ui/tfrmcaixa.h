@@ -86,7 +86,6 @@ private:
     void reload(int controle, int position);
     void runQuery(const CashBookQuery& query);
     void sendNotice(const MailMessage& message);
-    void underConstruction();
 
     std::unique_ptr<Ui::TfrmCaixa> ui;
     TDM& m_dm;

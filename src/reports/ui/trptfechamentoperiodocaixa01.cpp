@@ -92,19 +92,25 @@ void TRptFechamentoPeriodoCaixa01::btn1Click()
     DailyReportResult result;
     if (!guard([&] { result = m_report->summarizedGeneral(ui->DTI->date(), turno()); }))
         return;
-    if (result.printed)
+    if (result.printed) {
+        CashClosing::remember(PrintedReport::fromResult(result, ui->DTI->date(), turno()));
         accept();
+    }
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn4Click()
 {
     ui->PB1->setVisible(true);
-    guard([&] { m_report->detailedShift(ui->DTI->date(), turno()); });
+    DailyReportResult result;
+    if (guard([&] { result = m_report->detailedShift(ui->DTI->date(), turno()); }) && result.printed)
+        CashClosing::remember(PrintedReport::fromResult(result, ui->DTI->date(), turno()));
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn5Click()
 {
-    guard([&] { m_report->summarizedShift(ui->DTI->date(), turno()); });
+    DailyReportResult result;
+    if (guard([&] { result = m_report->summarizedShift(ui->DTI->date(), turno()); }) && result.printed)
+        CashClosing::remember(PrintedReport::fromResult(result, ui->DTI->date(), turno()));
 }
 
 void TRptFechamentoPeriodoCaixa01::BitBtn3Click()
