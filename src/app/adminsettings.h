@@ -68,4 +68,7 @@ struct AdminSettings {
 };
 
 // "S" exactly; any other text, "s" and empty included, is off.
-inline bool isOn(const QString& flag) { return flag == u'S'; }
+inline bool isOn(const QString& flag)
+{
+    return flag == u'S';
+}

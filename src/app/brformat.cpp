@@ -29,9 +29,9 @@ namespace {
 struct Section {
     QString prefix;
     QString suffix;
-    int minInt = 0;      // '0' placeholders before the decimal point
-    int minDec = 0;      // '0' placeholders after it
-    int maxDec = 0;      // all placeholders after it
+    int minInt = 0; // '0' placeholders before the decimal point
+    int minDec = 0; // '0' placeholders after it
+    int maxDec = 0; // all placeholders after it
     bool grouping = false;
 };
 

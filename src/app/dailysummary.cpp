@@ -49,8 +49,9 @@ const QString DailySummary::SqlReceipts =
     "NomeFuncionario, especie from caixa where (data >= :DataI) and (data <= :Dataf) and binary especie in "
     "('Recebimento Crediario Dinheiro', 'Recebimento Crediario Cartao Debito', "
     "'Recebimento Crediario Cartao Credito', 'Recebimento Crediario Cheque') order by Controle"_s;
-const QString DailySummary::SqlVendasTemp01 = u"Select CodigoFuncionario, NomeFuncionario, Data, Totalpg, "
-                                              "Sum(Totalpg) as Total From ReceberFuncTemp\ngroup by CodigoFuncionario"_s;
+const QString DailySummary::SqlVendasTemp01 =
+    u"Select CodigoFuncionario, NomeFuncionario, Data, Totalpg, "
+    "Sum(Totalpg) as Total From ReceberFuncTemp\ngroup by CodigoFuncionario"_s;
 const QString DailySummary::SqlVendasTemp02 =
     u"Select CodigoFuncionario, NomeFuncionario, Data, Totalpg, Sum(Totalpg) as Total From ReceberFuncTempPrazo\n"
     "group by CodigoFuncionario"_s;

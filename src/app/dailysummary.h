@@ -28,7 +28,7 @@ struct SalesLine {
 struct DailySummaryResult {
     bool refused = false; // the day is earlier than the one already summarised
     SummaryRow row;
-    double diferencaTroca = 0;  // CurrencyEdit11
+    double diferencaTroca = 0;   // CurrencyEdit11
     double recebidoDinheiro = 0; // CurrencyEdit4
     double recebidoDebito = 0;   // CurrencyEdit3
     double recebidoCredito = 0;  // CurrencyEdit12

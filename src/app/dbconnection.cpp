@@ -15,8 +15,7 @@ struct UnitLost {
 
 QSqlError notOpenError()
 {
-    return QSqlError(u"Conexão com o banco de dados fechada"_s, QString(), QSqlError::ConnectionError,
-                     u"2006"_s);
+    return QSqlError(u"Conexão com o banco de dados fechada"_s, QString(), QSqlError::ConnectionError, u"2006"_s);
 }
 
 } // namespace
@@ -99,8 +98,8 @@ void DbConnection::open()
     db.setPassword(m_settings.SENHA);
     // No automatic reconnect in the client library: a silent reconnect would lose the
     // per-connection work tables and an open transaction without anybody noticing.
-    db.setConnectOptions(u"MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=600;MYSQL_OPT_WRITE_TIMEOUT=600"_s
-                             .arg(m_timeout));
+    db.setConnectOptions(
+        u"MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=600;MYSQL_OPT_WRITE_TIMEOUT=600"_s.arg(m_timeout));
     if (!db.open())
         throw DbError(u"conexão %1"_s.arg(m_name), db.lastError());
     QSqlQuery names(db);
@@ -240,12 +239,11 @@ void DbConnection::transaction(const QString& unitName, const std::function<void
                         reconnect();
                     } catch (const DbError&) {
                     }
-                    throw DbError(
-                        unitName + u" (confirmação)"_s,
-                        QSqlError(u"A conexão com o banco de dados caiu durante a confirmação da gravação. "
-                                  "Confira se os dados foram gravados antes de repetir a operação."_s,
-                                  e.text(), QSqlError::ConnectionError, e.nativeErrorCode()),
-                        true);
+                    throw DbError(unitName + u" (confirmação)"_s,
+                                  QSqlError(u"A conexão com o banco de dados caiu durante a confirmação da gravação. "
+                                            "Confira se os dados foram gravados antes de repetir a operação."_s,
+                                            e.text(), QSqlError::ConnectionError, e.nativeErrorCode()),
+                                  true);
                 }
                 quietRollback();
                 throw DbError(unitName + u" (confirmação)"_s, e);

@@ -22,9 +22,8 @@ const QString MainSession::SqlPurgeSessions = u"Delete from abrefechacaixa where
 const QString MainSession::SqlUser = u"select * from setup_i where (usuario =:USUARIO)"_s;
 const QString MainSession::SqlPermission = u"select * from setup_i where ((setor = :mpermissao01) or "
                                            "(setor = :mpermissao02)) and (usuario = :USUARIO)"_s;
-const QString MainSession::SqlPixCount =
-    u"select count(*) from caixa where ((especie=\"\") or (especie is null)) and "
-    "((Nfce is not null) or (nfce<>\"\")) and (data>=:Datapix)"_s;
+const QString MainSession::SqlPixCount = u"select count(*) from caixa where ((especie=\"\") or (especie is null)) and "
+                                         "((Nfce is not null) or (nfce<>\"\")) and (data>=:Datapix)"_s;
 const QString MainSession::SqlPixMark =
     u"update caixa set especie=\"PIX\" where ((especie=\"\") or (especie is null)) and "
     "((Nfce is not null) or (nfce<>\"\")) and (data>=:Datapix)"_s;
@@ -47,10 +46,9 @@ int MainSession::registerStart()
     int id = 0;
     DbConnection& db = m_dm.MyLoja();
     db.transaction(u"registro do terminal"_s, [&] {
-        const QSqlQuery q = db.query(u"registro do terminal"_s, SqlInsertStart,
-                                     {{u":data"_s, now.date()},
-                                      {u":hora"_s, br::time(now.time())},
-                                      {u":usuario"_s, terminalLabel().left(50)}});
+        const QSqlQuery q = db.query(
+            u"registro do terminal"_s, SqlInsertStart,
+            {{u":data"_s, now.date()}, {u":hora"_s, br::time(now.time())}, {u":usuario"_s, terminalLabel().left(50)}});
         id = q.lastInsertId().toInt();
     });
     return id;
@@ -72,8 +70,7 @@ Shift MainSession::findShift(const QString& hhmm)
 bool MainSession::hasPendingSession(int turno)
 {
     QSqlQuery q = m_dm.MyConnection1().query(u"tbAbre"_s, SqlPending,
-                                             {{u":Mdata"_s, m_dm.clock().today().addDays(-1)},
-                                              {u":Mturno"_s, turno}});
+                                             {{u":Mdata"_s, m_dm.clock().today().addDays(-1)}, {u":Mturno"_s, turno}});
     return q.next();
 }
 

@@ -205,7 +205,8 @@ PendingClosingReport PendingClosing::buildReport(const PendingSession& session, 
 
     QList<PendingWorkRow> cash;
     {
-        QSqlQuery q = db.query(u"Virtual"_s, SqlCash, {{u":DataI"_s, day}, {u":Dataf"_s, day}, {u":Mturno"_s, shiftText}});
+        QSqlQuery q =
+            db.query(u"Virtual"_s, SqlCash, {{u":DataI"_s, day}, {u":Dataf"_s, day}, {u":Mturno"_s, shiftText}});
         while (q.next()) {
             PendingWorkRow c;
             c.codigonota = q.value(u"CodigoNota"_s).toString();
@@ -237,11 +238,21 @@ PendingClosingReport PendingClosing::buildReport(const PendingSession& session, 
         db.query(u"esvazia caixalojatmp"_s, u"delete from caixalojatmp"_s);
         for (const PendingWorkRow& w : out.rows)
             db.query(u"caixalojatmp"_s, SqlInsertWork,
-                     {{u":codigonota"_s, w.codigonota.left(10)}, {u":CodigoCliente"_s, w.CodigoCliente},
-                      {u":codigofilial"_s, w.codigofilial}, {u":filial"_s, w.filial}, {u":Descricao"_s, w.Descricao},
-                      {u":Data"_s, w.Data}, {u":especie"_s, w.especie.left(45)}, {u":Condicao"_s, w.Condicao},
-                      {u":es"_s, w.es}, {u":Hora"_s, w.Hora}, {u":Turno"_s, w.Turno}, {u":Credito"_s, w.Credito},
-                      {u":Debito"_s, w.Debito}, {u":valor"_s, w.valorpgsaida}, {u":troco"_s, w.troco}});
+                     {{u":codigonota"_s, w.codigonota.left(10)},
+                      {u":CodigoCliente"_s, w.CodigoCliente},
+                      {u":codigofilial"_s, w.codigofilial},
+                      {u":filial"_s, w.filial},
+                      {u":Descricao"_s, w.Descricao},
+                      {u":Data"_s, w.Data},
+                      {u":especie"_s, w.especie.left(45)},
+                      {u":Condicao"_s, w.Condicao},
+                      {u":es"_s, w.es},
+                      {u":Hora"_s, w.Hora},
+                      {u":Turno"_s, w.Turno},
+                      {u":Credito"_s, w.Credito},
+                      {u":Debito"_s, w.Debito},
+                      {u":valor"_s, w.valorpgsaida},
+                      {u":troco"_s, w.troco}});
     });
 
     m_printer.TamanhoQteLinhas = 1;
@@ -252,10 +263,9 @@ PendingClosingReport PendingClosing::buildReport(const PendingSession& session, 
 
     const QDateTime now = m_dm.clock().now();
     m_printer.ImpCentro(1, 1, m_dm.storeName() + u" - Caixa Diario - Fuc.: "_s + m_dm.LoggedUser(), kTitle);
-    m_printer.ImpCentro(2, 1,
-                        u"Data:"_s + br::date(now.date()) + u"-Hora:"_s + br::time(now.time()) + u"-Movimento:"_s +
-                            br::date(day),
-                        kBold);
+    m_printer.ImpCentro(
+        2, 1, u"Data:"_s + br::date(now.date()) + u"-Hora:"_s + br::time(now.time()) + u"-Movimento:"_s + br::date(day),
+        kBold);
     m_printer.Imp(3, 1, rule());
     m_printer.ImpCentro(4, 1, u"Cont. Hora  Descricao      Especie  T/P  V.Receb.  Troco  V.Pagto"_s, kBold);
     m_printer.Imp(5, 1, rule());

@@ -69,7 +69,10 @@ struct PendingTotals {
     double descontos = 0;         // SAIDA DESCONTOS
 
     // The six entry lines, without the change fund.
-    double entryLines() const { return dinheiro + crediarioDinheiro + cartaoDebito + cartaoCredito + crediario + cheque; }
+    double entryLines() const
+    {
+        return dinheiro + crediarioDinheiro + cartaoDebito + cartaoCredito + crediario + cheque;
+    }
 };
 
 struct PendingClosingReport {

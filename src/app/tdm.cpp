@@ -27,7 +27,8 @@ TDM::TDM(AdminSettings settings, Clock& clock, MessageSink& messages)
     m_local->configure(m_settings.local);
     m_loja->configure(m_settings.loja);
     m_email->configure(m_settings.email);
-    m_local->setLossHandler([this](DbConnection& db, const QSqlError& e) { return MyConnection1ConnectionLost(db, e); });
+    m_local->setLossHandler(
+        [this](DbConnection& db, const QSqlError& e) { return MyConnection1ConnectionLost(db, e); });
     m_loja->setLossHandler([this](DbConnection& db, const QSqlError& e) { return MyLojaConnectionLost(db, e); });
     m_email->setLossHandler([this](DbConnection& db, const QSqlError& e) { return MyEmailLojaConnectionLost(db, e); });
     // The work tables are per connection and vanish with it: make them at every connect.
@@ -83,7 +84,8 @@ bool TDM::connectOptional(DbConnection& db, const QList<RequiredTable>& tables, 
         db.open();
         if (const auto problem = schema::check(db, tables)) {
             m_messages.warning(u"Banco de dados %1 %2:\n\n%3"_s.arg(what, describe(db), *problem)
-                                   .replace(u"O programa não pode continuar."_s, QString()).trimmed());
+                                   .replace(u"O programa não pode continuar."_s, QString())
+                                   .trimmed());
             return false;
         }
         return true;
@@ -100,8 +102,8 @@ bool TDM::DataModuleCreate()
         m_local->open();
     } catch (const DbError& e) {
         m_messages.error(u"Não foi possível conectar ao banco de dados local %1.\n\n%2\n\n"
-                         "Verifique a seção [LOCAL] do Admin.ini. O programa será encerrado."_s
-                             .arg(describe(*m_local), e.sqlError().text()));
+                         "Verifique a seção [LOCAL] do Admin.ini. O programa será encerrado."_s.arg(
+                             describe(*m_local), e.sqlError().text()));
         return false;
     }
     try {

@@ -30,11 +30,11 @@ int resumo(Context& c)
     QTextStream out(stdout);
     const SummaryRow& s = r.row;
     const QList<std::pair<const char*, double>> values = {
-        {"SALDOINICIAL", s.SALDOINICIAL}, {"DINHEIRO_E", s.DINHEIRO_E},   {"DINHEIRO_S", s.DINHEIRO_S},
-        {"calcdinheiro", s.calcdinheiro}, {"CHEQUE_E", s.CHEQUE_E},       {"CHEQUE_S", s.CHEQUE_S},
-        {"calccheque", s.calccheque},     {"CARTAO_E", s.CARTAO_E},       {"CARTAO_S", s.CARTAO_S},
-        {"calccartao", s.calccartao},     {"CartaoD_E", s.CartaoD_E},     {"CartaoD_S", s.CartaoD_S},
-        {"calccartaoD", s.calccartaoD},   {"SANGRIA", s.SANGRIA},         {"SALDOFINAL", s.SALDOFINAL},
+        {"SALDOINICIAL", s.SALDOINICIAL}, {"DINHEIRO_E", s.DINHEIRO_E}, {"DINHEIRO_S", s.DINHEIRO_S},
+        {"calcdinheiro", s.calcdinheiro}, {"CHEQUE_E", s.CHEQUE_E},     {"CHEQUE_S", s.CHEQUE_S},
+        {"calccheque", s.calccheque},     {"CARTAO_E", s.CARTAO_E},     {"CARTAO_S", s.CARTAO_S},
+        {"calccartao", s.calccartao},     {"CartaoD_E", s.CartaoD_E},   {"CartaoD_S", s.CartaoD_S},
+        {"calccartaoD", s.calccartaoD},   {"SANGRIA", s.SANGRIA},       {"SALDOFINAL", s.SALDOFINAL},
     };
     out << "DATAFECHA " << br::date(s.DATAFECHA) << '\n';
     for (const auto& [name, value] : values)
@@ -60,10 +60,10 @@ int diario(Context& c)
     const QString turno = c.options.value(u"turno"_s);
     // Asking the tool for the summarized report is the answer to its question.
     c.messages.answer = true;
-    const DailyReportResult result = tipo == u"resumido"_s        ? report.summarizedGeneral(day, turno)
+    const DailyReportResult result = tipo == u"resumido"_s          ? report.summarizedGeneral(day, turno)
                                      : tipo == u"turno-detalhado"_s ? report.detailedShift(day, turno)
-        : tipo == u"turno-resumido"_s  ? report.summarizedShift(day, turno)
-                                       : report.detailedGeneral(day, turno);
+                                     : tipo == u"turno-resumido"_s  ? report.summarizedShift(day, turno)
+                                                                    : report.detailedGeneral(day, turno);
     if (!result.printed || !QFileInfo::exists(result.textFile)) {
         c.messages.show(MessageSink::Kind::Error, QString(), u"Nenhum relatório foi gravado."_s);
         return 1;
@@ -90,7 +90,8 @@ QList<Command> dailyCommands()
          u"diario --data AAAA-MM-DD --turno NOME [--tipo detalhado|resumido|turno-detalhado|turno-resumido] "
          "[--saida ARQUIVO]   grava o relatório do caixa do dia"_s,
          diario},
-        {u"resumo"_s, u"resumo --data AAAA-MM-DD   calcula o resumo do caixa do dia e mostra a linha gravada"_s, resumo},
+        {u"resumo"_s, u"resumo --data AAAA-MM-DD   calcula o resumo do caixa do dia e mostra a linha gravada"_s,
+         resumo},
     };
 }
 

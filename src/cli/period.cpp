@@ -13,7 +13,8 @@ namespace cli {
 
 namespace {
 
-Period period(const Context& c) {
+Period period(const Context& c)
+{
     const auto checked = PeriodReport::checkPeriod(c.options.date(u"de"_s), c.options.date(u"ate"_s));
     if (const auto* refusal = std::get_if<PeriodRefusal>(&checked))
         throw UsageError{refusal->message};
@@ -21,13 +22,15 @@ Period period(const Context& c) {
 }
 
 // The pages as the report's text file holds them, with plain line ends.
-void write(const TextReport& page) {
+void write(const TextReport& page)
+{
     QString text = page.toText();
     text.replace(u"\r\n"_s, u"\n"_s);
     QTextStream(stdout) << text;
 }
 
-int periodo(Context& c) {
+int periodo(Context& c)
+{
     c.options.allow({u"de"_s, u"ate"_s, u"saldo-anterior"_s});
     const Period p = period(c);
     const QString saldo = c.options.value(u"saldo-anterior"_s, u"S"_s);
@@ -41,7 +44,8 @@ int periodo(Context& c) {
     return 0;
 }
 
-int fluxo(Context& c) {
+int fluxo(Context& c)
+{
     c.options.allow({u"de"_s, u"ate"_s, u"especie"_s, u"agrupar"_s});
     const Period p = period(c);
     const QString especie = c.options.value(u"especie"_s);
@@ -67,7 +71,8 @@ int fluxo(Context& c) {
 
 } // namespace
 
-QList<Command> periodCommands() {
+QList<Command> periodCommands()
+{
     return {
         {u"periodo"_s,
          u"periodo --de AAAA-MM-DD --ate AAAA-MM-DD [--saldo-anterior S|N]   relatório de caixa do período "

@@ -51,27 +51,27 @@ const QString AnnualMovement::SqlTotal = u"select count(*), ifnull(sum(Credito),
 
 // One row per kind and month, the month's sum in its own column. A kind written in two letter
 // cases is one group (the server compares without case); it takes the code of its coded rows.
-const QString AnnualMovement::SqlResumoAnual =
-    u"insert into resumoanual (codigocliente, descricao, mes, "_s + perMonth(u"`%1`"_s) +
-    u")\n"
-    "select max(CodigoCliente), min(Descricao), mes, "_s +
-    perMonth(u"if(mes = '%1', sum(Credito), 0)"_s) +
-    u"\n"
-    "from resumo\n"
-    "group by especie, mes\n"
-    "order by min(Descricao), mes"_s;
+const QString AnnualMovement::SqlResumoAnual = u"insert into resumoanual (codigocliente, descricao, mes, "_s +
+                                               perMonth(u"`%1`"_s) +
+                                               u")\n"
+                                               "select max(CodigoCliente), min(Descricao), mes, "_s +
+                                               perMonth(u"if(mes = '%1', sum(Credito), 0)"_s) +
+                                               u"\n"
+                                               "from resumo\n"
+                                               "group by especie, mes\n"
+                                               "order by min(Descricao), mes"_s;
 
 // One row per kind code with its twelve monthly totals; the kinds without a code make one
 // row together, labelled with one of their descriptions that is not empty.
-const QString AnnualMovement::SqlResumoAnualCaixa =
-    u"insert into resumoanualcaixa (codigocliente, descricao, "_s + perMonth(u"total%1"_s) +
-    u")\n"
-    "select codigocliente, ifnull(min(nullif(descricao, '')), ''), "_s +
-    perMonth(u"sum(`%1`)"_s) +
-    u"\n"
-    "from resumoanual\n"
-    "group by codigocliente\n"
-    "order by 2"_s;
+const QString AnnualMovement::SqlResumoAnualCaixa = u"insert into resumoanualcaixa (codigocliente, descricao, "_s +
+                                                    perMonth(u"total%1"_s) +
+                                                    u")\n"
+                                                    "select codigocliente, ifnull(min(nullif(descricao, '')), ''), "_s +
+                                                    perMonth(u"sum(`%1`)"_s) +
+                                                    u"\n"
+                                                    "from resumoanual\n"
+                                                    "group by codigocliente\n"
+                                                    "order by 2"_s;
 
 AnnualMovement::AnnualMovement(TDM& dm)
     : m_dm(dm)

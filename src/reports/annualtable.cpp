@@ -101,10 +101,20 @@ QString AnnualTable::titleLine(const QDate& dataI, const QDate& dataF)
 
 const QStringList& AnnualTable::headings()
 {
-    static const QStringList h = {u"Tipo de Pagamentos"_s, u"Janeiro"_s, u"Fevereiro"_s, u"Março"_s,
-                                  u"Abril"_s,              u"Maio"_s,    u"Junho"_s,     u"Julho"_s,
-                                  u"Agosto"_s,             u"Setembro"_s, u"Outubro"_s,  u"Novembro"_s,
-                                  u"Dezembro"_s,           u"Total R$"_s};
+    static const QStringList h = {u"Tipo de Pagamentos"_s,
+                                  u"Janeiro"_s,
+                                  u"Fevereiro"_s,
+                                  u"Março"_s,
+                                  u"Abril"_s,
+                                  u"Maio"_s,
+                                  u"Junho"_s,
+                                  u"Julho"_s,
+                                  u"Agosto"_s,
+                                  u"Setembro"_s,
+                                  u"Outubro"_s,
+                                  u"Novembro"_s,
+                                  u"Dezembro"_s,
+                                  u"Total R$"_s};
     return h;
 }
 

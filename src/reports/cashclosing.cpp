@@ -102,8 +102,9 @@ bool CashClosing::closeSession(const QDate& day, int turno, const DailyTotals& t
     bool closed = false;
     db.transaction(u"fechamento do caixa"_s, [&] {
         closed = false;
-        QSqlQuery open = db.query(u"Abre"_s, SqlOpenSession,
-                                  {{u":NumCaixa"_s, m_dm.settings().NumCaixa}, {u":Mturno"_s, turno}, {u":Mdata"_s, day}});
+        QSqlQuery open =
+            db.query(u"Abre"_s, SqlOpenSession,
+                     {{u":NumCaixa"_s, m_dm.settings().NumCaixa}, {u":Mturno"_s, turno}, {u":Mdata"_s, day}});
         if (!open.next())
             return;
         const int controle = open.value(0).toInt();

@@ -50,8 +50,7 @@ public:
     void setOnClosed(std::function<void(const QDate&, bool withButton)> f) { m_onClosed = std::move(f); }
 
     // The whole closing, asking and telling the user through the data module's messages.
-    Result run(const QDate& day, const QString& turno, const std::optional<PrintedReport>& printed,
-               const Sender& send);
+    Result run(const QDate& day, const QString& turno, const std::optional<PrintedReport>& printed, const Sender& send);
 
     // Why the printed report cannot be the closing's (empty when it can).
     QString reportProblem(const std::optional<PrintedReport>& printed, const QDate& day, const QString& turno) const;

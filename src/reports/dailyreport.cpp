@@ -49,7 +49,8 @@ void DailyTotals::add(const WorkRow& row, DailyForm form)
         if (isOneOf(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}) ||
             (form != DailyForm::F && e == u"CARTÃO DE DEBITO"_s))
             debit += amount;
-        if (isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO", u"Recebimento Crediario Cartao Credito"}))
+        if (isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO",
+                        u"Recebimento Crediario Cartao Credito"}))
             credit += amount;
         if (form == DailyForm::A && e == u"BAIXA CARTAO ANTIGO"_s)
             oldCard += amount;
@@ -123,8 +124,9 @@ const QString DailyResultsReport::SqlCashN =
     "concat(cast(data as char(10)),' ',cast(hora as char(5))) <= :Dataf order by Controle"_s;
 // The whole day, bound as dates so that every row of the day is taken; rows that carry no
 // fiscal model (the register's own movements) are not NF-e and stay in.
-const QString DailyResultsReport::SqlCashA = u"select * from caixa where ((data>=:Datai) and (data<=:Dataf)) and "
-                                             "(nfcancelada=\"N\") and (ifnull(tiponotafiscal,0)<>55) order by Controle"_s;
+const QString DailyResultsReport::SqlCashA =
+    u"select * from caixa where ((data>=:Datai) and (data<=:Dataf)) and "
+    "(nfcancelada=\"N\") and (ifnull(tiponotafiscal,0)<>55) order by Controle"_s;
 const QString DailyResultsReport::SqlCashF =
     u"select * from caixa where ((nfce is not null) or (nfce <>\"\")) and  concat(cast(data as char(10)),' ',"
     "cast(hora as char(5))) >= :Datai and concat(cast(data as char(10)),' ',cast(hora as char(5))) <= :Dataf "
@@ -176,10 +178,12 @@ QList<WorkRow> DailyResultsReport::rulesFor(const CashRow& r, DailyForm form)
         switch (n) {
         case 1:
             return (r.Debito != 0 && noNote && r.es == u"S"_s && nc && e == u"AD.TROCO"_s)
-                       ? std::optional(std::pair('D', e)) : std::nullopt;
+                       ? std::optional(std::pair('D', e))
+                       : std::nullopt;
         case 2:
             return (r.Debito != 0 && e == u"SANGRIA"_s && noNote && r.es == u"S"_s && nc)
-                       ? std::optional(std::pair('D', e)) : std::nullopt;
+                       ? std::optional(std::pair('D', e))
+                       : std::nullopt;
         case 3:
             return exitDebit && e == u"D.VALE TROCA SAIDA"_s ? std::optional(std::pair('D', e)) : std::nullopt;
         case 4:
@@ -187,29 +191,35 @@ QList<WorkRow> DailyResultsReport::rulesFor(const CashRow& r, DailyForm form)
         case 5:
             return exitDebit && e == u"DINHEIRO"_s ? std::optional(std::pair('D', e)) : std::nullopt;
         case 6:
-            return (r.Credito != 0 && e == u"CHEQUE"_s && r.es == u"E"_s && nc && isOneOf(r.Tipo, {u"CREDITO", u"CHEQUE"}))
-                       ? std::optional(std::pair('C', e)) : std::nullopt;
+            return (r.Credito != 0 && e == u"CHEQUE"_s && r.es == u"E"_s && nc &&
+                    isOneOf(r.Tipo, {u"CREDITO", u"CHEQUE"}))
+                       ? std::optional(std::pair('C', e))
+                       : std::nullopt;
         case 7:
             return (r.Credito != 0 && e == u"DINHEIRO"_s && r.es == u"E"_s && nc &&
                     isOneOf(r.Tipo, {u"CREDITO", u"DINHEIRO"}))
-                       ? std::optional(std::pair('C', e)) : std::nullopt;
+                       ? std::optional(std::pair('C', e))
+                       : std::nullopt;
         case 8: {
             const bool kind = form == DailyForm::Shift ? isOneOf(e, {u"PIX", u"Recebimento Crediario Pix"}) : isPix(e);
             return (r.Credito != 0 && kind && r.es == u"E"_s && nc && isOneOf(r.Tipo, {u"CREDITO", u"PIX"}))
-                       ? std::optional(std::pair('C', u"PIX"_s)) : std::nullopt;
+                       ? std::optional(std::pair('C', u"PIX"_s))
+                       : std::nullopt;
         }
         case 9:
             return entryCredit && (e == u"CARTAO DEBITO"_s || (!fForm && e == u"Recebimento Crediario Cartao Debito"_s))
-                       ? std::optional(std::pair('C', e)) : std::nullopt;
+                       ? std::optional(std::pair('C', e))
+                       : std::nullopt;
         case 10:
             return entryCredit &&
                            (e == u"CARTAO CREDITO"_s || (!fForm && e == u"Recebimento Crediario Cartao Credito"_s))
-                       ? std::optional(std::pair('C', e)) : std::nullopt;
+                       ? std::optional(std::pair('C', e))
+                       : std::nullopt;
         case 100: // 10a
             return entryCredit && e == u"BAIXA CARTAO ANTIGO"_s ? std::optional(std::pair('C', e)) : std::nullopt;
         case 11:
             return entryCredit && e == u"Recebimento Crediario Dinheiro"_s ? std::optional(std::pair('C', e))
-                                                                            : std::nullopt;
+                                                                           : std::nullopt;
         case 12:
             return entryCredit && e == u"BOLETO"_s ? std::optional(std::pair('C', e)) : std::nullopt;
         case 13:
@@ -218,7 +228,7 @@ QList<WorkRow> DailyResultsReport::rulesFor(const CashRow& r, DailyForm form)
             return entryCredit && e == u"D.VALE TROCA ENTRADA"_s ? std::optional(std::pair('C', e)) : std::nullopt;
         case 15:
             return (r.troco != 0 && e == u"AD.TROCO"_s && r.es == u"E"_s && nc) ? std::optional(std::pair('T', e))
-                                                                              : std::nullopt;
+                                                                                : std::nullopt;
         }
         return std::nullopt;
     };
@@ -231,7 +241,7 @@ QList<WorkRow> DailyResultsReport::rulesFor(const CashRow& r, DailyForm form)
     QString note = r.CodigoNota;
     if (!r.nfce.isNull())
         note = (form == DailyForm::A || form == DailyForm::Shift) ? r.nfce.toString() + u'/' + r.CodigoNota
-                                                                   : r.nfce.toString();
+                                                                  : r.nfce.toString();
     QList<WorkRow> out;
     for (int n : order) {
         const auto hit = rule(n);
@@ -279,7 +289,8 @@ QString DailyResultsReport::kindLabel(const QString& e, const QString& es, Daily
         (!f && e == u"CARTÃO DE DEBITO"_s))
         return u"Receb.C.Debito"_s;
     if (f ? isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito"})
-          : isOneOf(e, {u"CARTAO CREDITO", u"CARTÃO DE CREDITO", u"Cartão de Credito", u"Recebimento Crediario Cartao Credito"}))
+          : isOneOf(e, {u"CARTAO CREDITO", u"CARTÃO DE CREDITO", u"Cartão de Credito",
+                        u"Recebimento Crediario Cartao Credito"}))
         return u"Venda C.Credito"_s;
     if (e == u"BAIXA CARTAO ANTIGO"_s && form == DailyForm::A)
         return u"Cartao Antigo"_s;
@@ -397,14 +408,28 @@ QList<WorkRow> DailyResultsReport::fillWorkTable(const QList<CashRow>& rows, Dai
         for (const WorkRow& w : work) {
             const CashRow& s = w.source;
             db.query(u"caixalojatmp"_s, kSqlInsertWork,
-                     {{u":codigonota"_s, w.codigonota.left(10)}, {u":CodigoCliente"_s, s.CodigoCliente},
-                      {u":CodigoFuncionario"_s, s.CodigoFuncionario}, {u":Descricao"_s, s.Descricao},
-                      {u":Data"_s, s.Data}, {u":Hora"_s, s.Hora}, {u":Credito"_s, w.Credito},
-                      {u":Debito"_s, w.Debito}, {u":Opcao"_s, s.Opcao}, {u":Tipo"_s, s.Tipo}, {u":Usuario"_s, user},
-                      {u":Tp"_s, s.Tp}, {u":Condicao"_s, s.Condicao}, {u":Turno"_s, s.Turno},
-                      {u":especie"_s, w.especie}, {u":codigofilial"_s, s.codigofilial}, {u":filial"_s, s.filial},
-                      {u":es"_s, s.es}, {u":valor"_s, w.valorpgsaida}, {u":nfce"_s, s.nfce},
-                      {u":NomeFuncionario"_s, s.NomeFuncionario}, {u":troco"_s, s.troco}});
+                     {{u":codigonota"_s, w.codigonota.left(10)},
+                      {u":CodigoCliente"_s, s.CodigoCliente},
+                      {u":CodigoFuncionario"_s, s.CodigoFuncionario},
+                      {u":Descricao"_s, s.Descricao},
+                      {u":Data"_s, s.Data},
+                      {u":Hora"_s, s.Hora},
+                      {u":Credito"_s, w.Credito},
+                      {u":Debito"_s, w.Debito},
+                      {u":Opcao"_s, s.Opcao},
+                      {u":Tipo"_s, s.Tipo},
+                      {u":Usuario"_s, user},
+                      {u":Tp"_s, s.Tp},
+                      {u":Condicao"_s, s.Condicao},
+                      {u":Turno"_s, s.Turno},
+                      {u":especie"_s, w.especie},
+                      {u":codigofilial"_s, s.codigofilial},
+                      {u":filial"_s, s.filial},
+                      {u":es"_s, s.es},
+                      {u":valor"_s, w.valorpgsaida},
+                      {u":nfce"_s, s.nfce},
+                      {u":NomeFuncionario"_s, s.NomeFuncionario},
+                      {u":troco"_s, s.troco}});
         }
     });
     return work;
@@ -478,10 +503,9 @@ void DailyResultsReport::header(const QDate& day, int ruleLength, bool detailed)
 {
     const QDateTime now = m_dm.clock().now();
     m_printer.ImpCentro(1, 1, m_dm.storeName() + u" - Caixa Diario - Fuc.: "_s + m_dm.LoggedUser(), kBold);
-    m_printer.ImpCentro(2, 1,
-                        u"Data:"_s + br::date(now.date()) + u"-Hora:"_s + br::time(now.time()) + u"-Movimento:"_s +
-                            br::date(day),
-                        kBold);
+    m_printer.ImpCentro(
+        2, 1, u"Data:"_s + br::date(now.date()) + u"-Hora:"_s + br::time(now.time()) + u"-Movimento:"_s + br::date(day),
+        kBold);
     m_printer.Imp(3, 1, rule(ruleLength));
     if (detailed) {
         m_printer.ImpCentro(4, 1, u"Cont. Hora  Descricao  Especie   T/P V.Receb. Troco Pagto"_s, kBold);
@@ -542,9 +566,9 @@ int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, dou
     if (form == DailyForm::N) {
         // The detailed shift report prints this layout with the styles of form "A".
         const int b = kBold;
-        const int l = shiftStyles ? k20 : kBold;        // labels
-        const int v = shiftStyles ? k20 : kBold;        // values printed in 20 cpi there
-        const int lc = kBold;                           // the credit card label stays bold
+        const int l = shiftStyles ? k20 : kBold; // labels
+        const int v = shiftStyles ? k20 : kBold; // values printed in 20 cpi there
+        const int lc = kBold;                    // the credit card label stays bold
         lines = {
             {0, u"RECEBIMENTO DE DINHEIRO.............R$"_s, cash, l, b},
             {1, u"RECEBIMENTO DE PIX..................R$"_s, t.pix, l, b},
@@ -653,8 +677,8 @@ int DailyResultsReport::summary(int S, const DailyTotals& t, DailyForm form, dou
             {27, u"TOTAL DE PAGAMENTOS.............R$"_s, t.payments, b, b},
             {28, u"SALDO DO DIA....................R$"_s, entries - t.payments - t.change - dayChange, b, b},
             {29, u"TOTAL DE DEVOLUÇÃO..............R$"_s, t.returns, b, b},
-            {30, u"SALDO EM DINHEIRO...............R$"_s,
-             t.credCash + cash - t.withdrawals - t.returns - t.voucherOut, b, b},
+            {30, u"SALDO EM DINHEIRO...............R$"_s, t.credCash + cash - t.withdrawals - t.returns - t.voucherOut,
+             b, b},
         };
         m_printer.ImpF(S + 9, 49, dashes, b);
         m_printer.ImpF(S + 20, 49, dashes, b);
@@ -796,8 +820,8 @@ int DailyResultsReport::groupSection(int L, DailyForm form, int ruleLength, doub
     return closeSection(line + 5);
 }
 
-int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow& shift, DailyForm form,
-                                      int ruleLength, const QList<ReceivableLine>& crediario, double crediarioTotal)
+int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow& shift, DailyForm form, int ruleLength,
+                                      const QList<ReceivableLine>& crediario, double crediarioTotal)
 {
     const AdminSettings& s = m_dm.settings();
     DbConnection& db = m_dm.MyConnection1();
@@ -807,16 +831,20 @@ int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow
     const Binds window = {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}};
 
     if (isOn(s.RELATORIOPRODUTOSVENDIDOS)) {
-        const QString heading = a ? u"Func Cont Un/Cod. Descricao     Qtd.   Unit   Total  D.T."_s
+        const QString heading = a   ? u"Func Cont Un/Cod. Descricao     Qtd.   Unit   Total  D.T."_s
                                 : f ? u"Func Cont Cod. Descricao       Qtd.   Unit   Total  Desc"_s
                                     : u"Func Cont Cod. Descricao       Qtd.   Unit   Total  D.T."_s;
         int line = sectionFrame(L, u"Relatorio Geral de Produtos Vendidos"_s, heading, ruleLength);
-        QSqlQuery items = a ? db.query(u"MySaida"_s,
-                                       kSqlItemsA.arg(noModel55 ? u" and (ifnull(c.tiponotafiscal,0)<>55)"_s : QString(),
-                                                      noModel55 ? u" and (ifnull(i.tiponotafiscal,0)<>55)"_s : QString()),
-                                       {{u":datai"_s, day}})
-                          : db.query(u"MySaida"_s, f ? kSqlItemsF : form == DailyForm::Shift ? kSqlItemsShift : kSqlItemsN,
-                                     window);
+        QSqlQuery items =
+            a ? db.query(u"MySaida"_s,
+                         kSqlItemsA.arg(noModel55 ? u" and (ifnull(c.tiponotafiscal,0)<>55)"_s : QString(),
+                                        noModel55 ? u" and (ifnull(i.tiponotafiscal,0)<>55)"_s : QString()),
+                         {{u":datai"_s, day}})
+              : db.query(u"MySaida"_s,
+                         f                          ? kSqlItemsF
+                         : form == DailyForm::Shift ? kSqlItemsShift
+                                                    : kSqlItemsN,
+                         window);
         struct Item {
             QString note, produto, unidade, code, grupo;
             QVariant data, codigoProduto, funcionario, nome;
@@ -855,10 +883,17 @@ int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow
             db.query(u"esvazia itenssaidatempgrupo"_s, u"delete from itenssaidatempgrupo"_s);
             for (const Item& it : list)
                 db.query(u"itenssaidatempgrupo"_s, kSqlInsertItem,
-                         {{u":codigonota"_s, it.note}, {u":data"_s, it.data}, {u":codigoproduto"_s, it.codigoProduto},
-                          {u":produto"_s, it.produto.left(10)}, {u":especie"_s, it.code}, {u":grupo"_s, it.grupo},
-                          {u":codigogrupo"_s, it.grupoCode}, {u":codigofuncionario"_s, it.funcionario},
-                          {u":preco"_s, it.workPrice}, {u":qt"_s, it.qt}, {u":total"_s, it.total},
+                         {{u":codigonota"_s, it.note},
+                          {u":data"_s, it.data},
+                          {u":codigoproduto"_s, it.codigoProduto},
+                          {u":produto"_s, it.produto.left(10)},
+                          {u":especie"_s, it.code},
+                          {u":grupo"_s, it.grupo},
+                          {u":codigogrupo"_s, it.grupoCode},
+                          {u":codigofuncionario"_s, it.funcionario},
+                          {u":preco"_s, it.workPrice},
+                          {u":qt"_s, it.qt},
+                          {u":total"_s, it.total},
                           {u":nomefuncionario"_s, it.nome}});
         });
         double gross = 0, itemDiscounts = 0;
@@ -972,9 +1007,10 @@ int DailyResultsReport::printSections(int L, const QDate& day, const ShiftWindow
     }
     if (isOn(s.RELATORIORECEBERNODIA)) {
         int line = sectionFrame(L, u"Relatorio de Recebimento de Crediario no Dia/Truno"_s, clientHeading, ruleLength);
-        const QString sql = form == DailyForm::N
-                                ? kSqlReceivedN
-                                : kSqlReceivedA.arg(a && noModel55 ? u" and (ifnull(tiponotafiscal,0)<>55)"_s : QString());
+        const QString sql =
+            form == DailyForm::N
+                ? kSqlReceivedN
+                : kSqlReceivedA.arg(a && noModel55 ? u" and (ifnull(tiponotafiscal,0)<>55)"_s : QString());
         QSqlQuery q = db.query(u"tbreceberpagodia"_s, sql, {{u":Datai"_s, day}, {u":Mturno"_s, shift.controle}});
         if (!q.next())
             return closeSection(line);
@@ -1100,7 +1136,8 @@ DailyReportResult DailyResultsReport::detailedGeneral(const QDate& day, const QS
 double DailyResultsReport::shiftTotals(DailyTotals& t, const QDate& day, const ShiftWindow& shift,
                                        QList<WorkRow>* listed)
 {
-    const QList<CashRow> rows = readCash(u"MyCaixa"_s, SqlCashN, {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}});
+    const QList<CashRow> rows =
+        readCash(u"MyCaixa"_s, SqlCashN, {{u":Datai"_s, shift.start}, {u":Dataf"_s, shift.end}});
     const QList<WorkRow> work = fillWorkTable(rows, DailyForm::Shift);
     // The shift's own rows of the work table, in the order they were written.
     for (const WorkRow& w : work) {

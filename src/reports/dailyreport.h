@@ -124,7 +124,10 @@ public:
     DailyReportResult detailedShift(const QDate& day, const QString& turno);
     DailyReportResult summarizedShift(const QDate& day, const QString& turno);
 
-    static QString summarizedQuestion() { return QStringLiteral("Deseja Imprimir o Relatorio Resumido para o Caixa Interno?"); }
+    static QString summarizedQuestion()
+    {
+        return QStringLiteral("Deseja Imprimir o Relatorio Resumido para o Caixa Interno?");
+    }
 
     // The checks and pieces the reports share.
     bool hasPendingFiscalDocuments(const QDate& day);

@@ -25,17 +25,20 @@ struct PrintedRow {
 
 } // namespace
 
-const QString PaymentFlow::SqlResumoRows =
-    u"select Datai, Descricao, especie, Valor from resumo order by Controle"_s;
+const QString PaymentFlow::SqlResumoRows = u"select Datai, Descricao, especie, Valor from resumo order by Controle"_s;
 
 PaymentFlow::PaymentFlow(TDM& dm)
-    : m_dm(dm) {}
+    : m_dm(dm)
+{
+}
 
-FlowGrouping PaymentFlow::groupingFor(const QString& tipo) {
+FlowGrouping PaymentFlow::groupingFor(const QString& tipo)
+{
     return tipo.isEmpty() || tipo == u"SANGRIA"_s ? FlowGrouping::ByDescription : FlowGrouping::ByDay;
 }
 
-QString PaymentFlow::statement(const QString& tipo, FlowGrouping grouping) {
+QString PaymentFlow::statement(const QString& tipo, FlowGrouping grouping)
+{
     // Columns that are not grouped take one value of their group: the earliest date, the
     // first description or kind in the collation's order.
     QString sql =
@@ -49,8 +52,8 @@ QString PaymentFlow::statement(const QString& tipo, FlowGrouping grouping) {
     return sql;
 }
 
-FlowResult PaymentFlow::search(const QDate& dti, const QDate& dtf, const QString& tipo,
-                               FlowGrouping grouping) {
+FlowResult PaymentFlow::search(const QDate& dti, const QDate& dtf, const QString& tipo, FlowGrouping grouping)
+{
     DbConnection& db = m_dm.MyConnection1();
     Binds binds = {{u":dti"_s, dti}, {u":dtf"_s, dtf}};
     if (!tipo.isEmpty())
@@ -83,15 +86,15 @@ FlowResult PaymentFlow::search(const QDate& dti, const QDate& dtf, const QString
                 rowBinds.append({u":e"_s + n, row.especie.left(kResumoEspecie)});
             }
             db.query(u"resumo"_s,
-                     u"insert into resumo (Valor, Descricao, Datai, especie) values "_s +
-                         values.join(u", "_s),
+                     u"insert into resumo (Valor, Descricao, Datai, especie) values "_s + values.join(u", "_s),
                      rowBinds);
         }
     });
     return r;
 }
 
-void PaymentFlow::configure(ReportPrinter& impressao1) {
+void PaymentFlow::configure(ReportPrinter& impressao1)
+{
     impressao1.TamanhoQteLinhas = 1;
     impressao1.TamanhoQteColunas = 58;
     impressao1.FonteTamanhoPadrao = FontPitch::S10cpp;
@@ -102,13 +105,13 @@ void PaymentFlow::configure(ReportPrinter& impressao1) {
     impressao1.PortaComunicacao = u"LPT1"_s;
 }
 
-TextReport PaymentFlow::print(ReportPrinter& impressao1, const FlowResult& searched) {
+TextReport PaymentFlow::print(ReportPrinter& impressao1, const FlowResult& searched)
+{
     // Read before the report is opened: a database error leaves the printer closed.
     QList<PrintedRow> rows;
     QSqlQuery q = m_dm.MyConnection1().query(u"resumo"_s, SqlResumoRows);
     while (q.next())
-        rows.append(
-            {q.value(0).toDate(), q.value(1).toString(), q.value(2).toString(), q.value(3).toDouble()});
+        rows.append({q.value(0).toDate(), q.value(1).toString(), q.value(2).toString(), q.value(3).toDouble()});
 
     const QDateTime now = m_dm.clock().now();
     constexpr int bold = TextStyle::Bold;
@@ -116,8 +119,7 @@ TextReport PaymentFlow::print(ReportPrinter& impressao1, const FlowResult& searc
     impressao1.Abrir();
     impressao1.ImpCentro(1, 1, u"Loja :"_s + m_dm.storeName(), bold);
     impressao1.ImpCentro(2, 1, u"Data :"_s + br::date(now.date()) + u"-Hora:"_s + br::time(now.time()), bold);
-    impressao1.ImpCentro(3, 1, u"Movimento:"_s + br::date(searched.start) + u" a "_s + br::date(searched.end),
-                         bold);
+    impressao1.ImpCentro(3, 1, u"Movimento:"_s + br::date(searched.start) + u" a "_s + br::date(searched.end), bold);
     impressao1.ImpCentro(5, 1, u"Data  Descricao                 Especie          Valor R$"_s, bold);
     int line = kFirstRowLine;
     for (const PrintedRow& r : rows) {

@@ -43,7 +43,8 @@ public:
 
     // Runs the search and leaves its lines in resumo.
     FlowResult search(const QDate& dti, const QDate& dtf, const QString& tipo, FlowGrouping grouping);
-    FlowResult search(const QDate& dti, const QDate& dtf, const QString& tipo) {
+    FlowResult search(const QDate& dti, const QDate& dtf, const QString& tipo)
+    {
         return search(dti, dtf, tipo, groupingFor(tipo));
     }
 

@@ -15,7 +15,8 @@ namespace {
 
 const QString kMoney = u"###,##0.00"_s;
 
-bool isAny(const QString& value, std::initializer_list<const char16_t*> options) {
+bool isAny(const QString& value, std::initializer_list<const char16_t*> options)
+{
     for (const char16_t* o : options)
         if (value == QStringView(o))
             return true;
@@ -24,11 +25,13 @@ bool isAny(const QString& value, std::initializer_list<const char16_t*> options)
 
 // "C" for an amount of zero or more, "D" below zero. Judged on the cents shown, so that a
 // float residue never prints as "0,00 D".
-QString creditOrDebit(double value) {
+QString creditOrDebit(double value)
+{
     return std::round(value * 100.0) >= 0 ? u"C"_s : u"D"_s;
 }
 
-bool isBlankDate(const QString& text) {
+bool isBlankDate(const QString& text)
+{
     for (QChar c : text)
         if (c != u' ' && c != u'/' && c != u'_')
             return false;
@@ -37,7 +40,8 @@ bool isBlankDate(const QString& text) {
 
 // Cash counts in the cash totals and the group subtotals, except crediário receipts paid in
 // cash, which have a line of their own in the closing block.
-bool isCash(const PeriodRow& r) {
+bool isCash(const PeriodRow& r)
+{
     return isAny(r.condicao, {u"DINHEIRO", u"Dinheiro"}) && r.especie != u"Recebimento Crediario Dinheiro"_s;
 }
 
@@ -48,9 +52,12 @@ public:
         : m_rd(rd)
         , m_data(data)
         , m_store(store)
-        , m_today(today) {}
+        , m_today(today)
+    {
+    }
 
-    void run() {
+    void run()
+    {
         const int last = listing();
         totals(last);
     }
@@ -58,7 +65,8 @@ public:
 private:
     static QString rule(int width) { return QString(width, u'='); }
 
-    void header(bool listing) {
+    void header(bool listing)
+    {
         m_rd.Imp(1, 1, rule(PeriodReport::kColumns));
         m_rd.Imp(2, 2, m_store);
         m_rd.Imp(2, 81, u"Página: "_s + br::formatFloat(u"000000"_s, m_counter));
@@ -74,23 +82,24 @@ private:
                 u"DATA       GRUPO                  DESCRICAO                   CREDITO                 DEBITO     "_s);
             m_rd.Imp(8, 1, rule(PeriodReport::kColumns));
         } else {
-            m_rd.Imp(
-                7, 1,
-                u"DATA        TIPO                       DESCRICAO                                    VALOR"_s);
+            m_rd.Imp(7, 1,
+                     u"DATA        TIPO                       DESCRICAO                                    VALOR"_s);
             m_rd.Imp(8, 1, rule(92));
         }
         // Every page carries its own number, continuation pages of the totals included.
         ++m_counter;
     }
 
-    void newPage(bool listing) {
+    void newPage(bool listing)
+    {
         m_rd.NovaPagina();
         header(listing);
     }
 
     // The rows, with a subtotal after each run of rows of one `es`. Returns the next free line,
     // 0 when the listing ended with a page change.
-    int listing() {
+    int listing()
+    {
         const QList<PeriodRow>& rows = m_data.rows;
         int line = 0;
         if (rows.isEmpty()) {
@@ -139,14 +148,16 @@ private:
         return line;
     }
 
-    void amountLine(int line, const QString& label, double value, const QString& letter) {
+    void amountLine(int line, const QString& label, double value, const QString& letter)
+    {
         m_rd.Imp(line, 59, label);
         m_rd.ImpNumero(line, 82, value, kMoney, 0);
         if (!letter.isEmpty())
             m_rd.Imp(line, 92, letter);
     }
 
-    void totals(int line) {
+    void totals(int line)
+    {
         const PeriodData& d = m_data;
         int L = line;
         if (L + 6 > PeriodReport::kPageLines || L == 0) {
@@ -160,8 +171,7 @@ private:
         amountLine(L + 2, u"TOTAL DIA...........:"_s, d.cashEntries - d.cashExits, u"C"_s);
         int G = L + 3;
         if (d.withPreviousBalance) {
-            amountLine(L + 3, u"SALDO CAIXA ANTERIOR:"_s, d.previousBalance,
-                       creditOrDebit(d.previousBalance));
+            amountLine(L + 3, u"SALDO CAIXA ANTERIOR:"_s, d.previousBalance, creditOrDebit(d.previousBalance));
             G = L + 4;
         }
         m_rd.Imp(G, 82, u"-----------"_s);
@@ -205,23 +215,25 @@ const QString PeriodReport::SqlPeriodRows =
     u"select * from caixa\nwhere data>=:mdatai and data<=:mdataf\norder by es, condicao, descricao, Controle"_s;
 const QString PeriodReport::SqlPreviousBalance =
     u"select coalesce(sum(coalesce(Credito, 0) - coalesce(Debito, 0)), 0) from caixa\nwhere data<:mdatai"_s;
-const QString PeriodReport::SqlFirstBalanceRow =
-    u"select id from saldoinicial order by id limit 1 for update"_s;
+const QString PeriodReport::SqlFirstBalanceRow = u"select id from saldoinicial order by id limit 1 for update"_s;
 const QString PeriodReport::SqlUpdateBalance =
     u"update saldoinicial set data = :data, saldoinicial = 20, saldofinal = :saldofinal where id = :id"_s;
 const QString PeriodReport::SqlInsertBalance =
     u"insert into saldoinicial (data, saldoinicial, saldofinal) values (:data, 20, :saldofinal)"_s;
 
-double PeriodData::grandTotal() const {
-    return creditCard + debitCard + crediario + cheque + exchangeDifference + receiptCash +
-           receiptCreditCard + receiptDebitCard + receiptCheque + previousBalance + cashEntries - cashExits;
+double PeriodData::grandTotal() const
+{
+    return creditCard + debitCard + crediario + cheque + exchangeDifference + receiptCash + receiptCreditCard +
+           receiptDebitCard + receiptCheque + previousBalance + cashEntries - cashExits;
 }
 
 PeriodReport::PeriodReport(TDM& dm)
-    : m_dm(dm) {}
+    : m_dm(dm)
+{
+}
 
-std::variant<Period, PeriodRefusal> PeriodReport::readPeriod(const QString& startText,
-                                                             const QString& endText) {
+std::variant<Period, PeriodRefusal> PeriodReport::readPeriod(const QString& startText, const QString& endText)
+{
     if (isBlankDate(startText) || isBlankDate(endText))
         return PeriodRefusal{emptyMessage(), PeriodRefusal::Field::Start};
     const auto start = br::parseDate(startText);
@@ -233,7 +245,8 @@ std::variant<Period, PeriodRefusal> PeriodReport::readPeriod(const QString& star
     return checkPeriod(*start, *end);
 }
 
-std::variant<Period, PeriodRefusal> PeriodReport::checkPeriod(const QDate& start, const QDate& end) {
+std::variant<Period, PeriodRefusal> PeriodReport::checkPeriod(const QDate& start, const QDate& end)
+{
     if (!start.isValid())
         return PeriodRefusal{u"Data inicial inválida !"_s, PeriodRefusal::Field::Start};
     if (!end.isValid())
@@ -243,7 +256,8 @@ std::variant<Period, PeriodRefusal> PeriodReport::checkPeriod(const QDate& start
     return Period{start, end};
 }
 
-void PeriodReport::configure(ReportPrinter& RD1) {
+void PeriodReport::configure(ReportPrinter& RD1)
+{
     RD1.TamanhoQteLinhas = kPageLines;
     RD1.TamanhoQteColunas = kColumns;
     RD1.FonteTamanhoPadrao = FontPitch::S12cpp;
@@ -255,14 +269,15 @@ void PeriodReport::configure(ReportPrinter& RD1) {
     RD1.OnBeforeNewPage = nullptr;
 }
 
-PeriodData PeriodReport::compute(const Period& period, bool withPreviousBalance) {
+PeriodData PeriodReport::compute(const Period& period, bool withPreviousBalance)
+{
     DbConnection& db = m_dm.MyConnection1();
     PeriodData d;
     d.period = period;
     d.withPreviousBalance = withPreviousBalance;
 
-    QSqlQuery q = db.query(u"caixa do período"_s, SqlPeriodRows,
-                           {{u":mdatai"_s, period.start}, {u":mdataf"_s, period.end}});
+    QSqlQuery q =
+        db.query(u"caixa do período"_s, SqlPeriodRows, {{u":mdatai"_s, period.start}, {u":mdataf"_s, period.end}});
     while (q.next()) {
         PeriodRow r;
         r.data = q.value(u"Data"_s).toDate();
@@ -312,11 +327,13 @@ PeriodData PeriodReport::compute(const Period& period, bool withPreviousBalance)
     return d;
 }
 
-void PeriodReport::layout(ReportPrinter& RD1, const PeriodData& data) const {
+void PeriodReport::layout(ReportPrinter& RD1, const PeriodData& data) const
+{
     PeriodLayout(RD1, data, m_dm.storeName(), m_dm.clock().today()).run();
 }
 
-void PeriodReport::storeBalance(double grandTotal) {
+void PeriodReport::storeBalance(double grandTotal)
+{
     DbConnection& db = m_dm.MyConnection1();
     const QDate today = m_dm.clock().today();
     db.transaction(u"saldoinicial"_s, [&] {
@@ -325,12 +342,12 @@ void PeriodReport::storeBalance(double grandTotal) {
             db.query(u"saldoinicial"_s, SqlUpdateBalance,
                      {{u":data"_s, today}, {u":saldofinal"_s, grandTotal}, {u":id"_s, id}});
         else
-            db.query(u"saldoinicial"_s, SqlInsertBalance,
-                     {{u":data"_s, today}, {u":saldofinal"_s, grandTotal}});
+            db.query(u"saldoinicial"_s, SqlInsertBalance, {{u":data"_s, today}, {u":saldofinal"_s, grandTotal}});
     });
 }
 
-TextReport PeriodReport::print(ReportPrinter& RD1, const Period& period, bool withPreviousBalance) {
+TextReport PeriodReport::print(ReportPrinter& RD1, const Period& period, bool withPreviousBalance)
+{
     const PeriodData data = compute(period, withPreviousBalance);
     storeBalance(data.grandTotal());
     RD1.Abrir();

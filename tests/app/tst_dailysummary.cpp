@@ -22,9 +22,10 @@ QString insertRow(const QString& db, const QString& spec, const QDate& day = kDa
     const auto number = [](const QString& v) { return v.isEmpty() ? u"0"_s : v; };
     return u"INSERT INTO `%1`.caixa (Data, especie, Credito, Debito, valor, Tipo, Descricao, Condicao, "
            "CodigoFuncionario, NomeFuncionario, troco, CodigoNota) VALUES ('%2', %3, %4, %5, %4 + %5, %6, %7, %8, %9, "
-           "%10, %11, %12)"_s.arg(db, day.toString(Qt::ISODate), text(f[0]), number(f[1]), number(f[2]),
-                                  text(f[3].isEmpty() ? u"CREDITO"_s : f[3]), text(f[4]), text(f[5]))
-        .arg(number(f[6]), text(u"VENDEDOR "_s + f[6]), number(f[7]), text(f[8]));
+           "%10, %11, %12)"_s
+               .arg(db, day.toString(Qt::ISODate), text(f[0]), number(f[1]), number(f[2]),
+                    text(f[3].isEmpty() ? u"CREDITO"_s : f[3]), text(f[4]), text(f[5]))
+               .arg(number(f[6]), text(u"VENDEDOR "_s + f[6]), number(f[7]), text(f[8]));
 }
 
 } // namespace
@@ -42,8 +43,14 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TDM> makeDm();
-    void add(const QString& spec, const QDate& day = kDay) { QCOMPARE(m_db.exec(insertRow(m_db.name(), spec, day)), QString()); }
-    int count(const QString& table) { return m_db.scalar(u"SELECT COUNT(*) FROM `%1`.%2"_s.arg(m_db.name(), table)).toInt(); }
+    void add(const QString& spec, const QDate& day = kDay)
+    {
+        QCOMPARE(m_db.exec(insertRow(m_db.name(), spec, day)), QString());
+    }
+    int count(const QString& table)
+    {
+        return m_db.scalar(u"SELECT COUNT(*) FROM `%1`.%2"_s.arg(m_db.name(), table)).toInt();
+    }
 
     TestDatabase m_db{u"dailysummary"_s};
     FixedClock m_clock{QDateTime(QDate(2026, 3, 6), QTime(9, 0))};
@@ -75,15 +82,15 @@ void TestDailySummary::init()
 void TestDailySummary::shouldClassifyTheDayByKindOfMoney_data()
 {
     QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QList<double>>("expected"); // SALDOINICIAL, DINHEIRO_E, DINHEIRO_S, calcdinheiro, SALDOFINAL, CurrencyEdit1
-    QTest::addColumn<QStringList>("grid");       // left grid: "code name total"
+    QTest::addColumn<QList<double>>(
+        "expected"); // SALDOINICIAL, DINHEIRO_E, DINHEIRO_S, calcdinheiro, SALDOFINAL, CurrencyEdit1
+    QTest::addColumn<QStringList>("grid"); // left grid: "code name total"
 
     const QStringList base = {u"AD.TROCO|100||||TROCO|5"_s, u"Dinheiro|50|||VENDA A VISTA|DINHEIRO|3||1001"_s};
     QTest::newRow("change fund and a cash sale")
         << base << QList<double>{100, 50, 0, 50, 150, 50} << QStringList{u"3 VENDEDOR 3 50"_s};
-    QTest::newRow("withdrawal")
-        << base + QStringList{u"SANGRIA||30|DEBITO|SANGRIA|SANGRIA|5"_s} << QList<double>{100, 50, 30, 20, 120, 50}
-        << QStringList{u"3 VENDEDOR 3 50"_s};
+    QTest::newRow("withdrawal") << base + QStringList{u"SANGRIA||30|DEBITO|SANGRIA|SANGRIA|5"_s}
+                                << QList<double>{100, 50, 30, 20, 120, 50} << QStringList{u"3 VENDEDOR 3 50"_s};
     QTest::newRow("salesperson 8 counts but is not listed")
         << base + QStringList{u"DINHEIRO|20|||VENDA A VISTA|DINHEIRO|8||1002"_s}
         << QList<double>{100, 70, 0, 70, 170, 70} << QStringList{u"3 VENDEDOR 3 50"_s};
@@ -97,7 +104,8 @@ void TestDailySummary::shouldClassifyTheDayByKindOfMoney_data()
         << base + QStringList{u"Recebimento Crediario Cartao Debito|25|||PARCELA||3"_s}
         << QList<double>{100, 50, 0, 50, 175, 50} << QStringList{u"3 VENDEDOR 3 50"_s};
     QTest::newRow("change given and cash paid out")
-        << base + QStringList{u"DINHEIRO||12|DEBITO|DESPESA|DINHEIRO|5"_s, u"Dinheiro|10|||VENDA A VISTA|DINHEIRO|3|-4|1004"_s}
+        << base + QStringList{u"DINHEIRO||12|DEBITO|DESPESA|DINHEIRO|5"_s,
+                              u"Dinheiro|10|||VENDA A VISTA|DINHEIRO|3|-4|1004"_s}
         << QList<double>{100, 60, 8, 52, 152, 60} << QStringList{u"3 VENDEDOR 3 60"_s};
     QTest::newRow("lower-case kind counted nowhere but other entries")
         << base + QStringList{u"dinheiro|10|||VENDA|DINHEIRO|3"_s} << QList<double>{100, 50, 0, 50, 150, 60}
@@ -125,11 +133,15 @@ void TestDailySummary::shouldClassifyTheDayByKindOfMoney()
         lines << u"%1 %2 %3"_s.arg(l.codigo).arg(l.funcionario).arg(l.total);
     QCOMPARE(lines, grid);
     // the stored row is the one shown
-    const QString stored = m_db.scalar(u"SELECT CONCAT_WS('|', DATAFECHA, TERMINAL, CODFIL, SALDOINICIAL, DINHEIRO_E, "
-                                       "DINHEIRO_S, calcdinheiro, SALDOFINAL) FROM `%1`.fechamentocaixa"_s.arg(m_db.name()))
-                               .toString();
-    QCOMPARE(stored, u"2026-03-05|1|1|%1|%2|%3|%4|%5"_s.arg(expected[0]).arg(expected[1]).arg(expected[2])
-                         .arg(expected[3]).arg(expected[4]));
+    const QString stored =
+        m_db.scalar(u"SELECT CONCAT_WS('|', DATAFECHA, TERMINAL, CODFIL, SALDOINICIAL, DINHEIRO_E, "
+                    "DINHEIRO_S, calcdinheiro, SALDOFINAL) FROM `%1`.fechamentocaixa"_s.arg(m_db.name()))
+            .toString();
+    QCOMPARE(stored, u"2026-03-05|1|1|%1|%2|%3|%4|%5"_s.arg(expected[0])
+                         .arg(expected[1])
+                         .arg(expected[2])
+                         .arg(expected[3])
+                         .arg(expected[4]));
 }
 
 void TestDailySummary::shouldReplaceTheStoredRowAndRefuseAnEarlierDay()

@@ -211,9 +211,9 @@ void TestDbConnection::shouldBindValuesSafely()
     db.exec(u"funcionario"_s, u"INSERT INTO funcionario (nomefuncionario, Ativo) VALUES (:nome, 'S')"_s,
             {{u":nome"_s, name}});
     // a placeholder used twice is bound in both places
-    const QVariant found = db.scalar(
-        u"procura"_s, u"select count(*) from funcionario where nomefuncionario = :nome and :nome <> ''"_s,
-        {{u":nome"_s, name}});
+    const QVariant found =
+        db.scalar(u"procura"_s, u"select count(*) from funcionario where nomefuncionario = :nome and :nome <> ''"_s,
+                  {{u":nome"_s, name}});
     QCOMPARE(found.toInt(), 1);
     QCOMPARE(db.scalar(u"leitura"_s, u"select nomefuncionario from funcionario where nomefuncionario like :n"_s,
                        {{u":n"_s, u"O'Brien%"_s}})

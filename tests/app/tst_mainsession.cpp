@@ -214,8 +214,9 @@ void TestMainSession::shouldRefuseAnInvalidPixDate_data()
 void TestMainSession::shouldRefuseAnInvalidPixDate()
 {
     QFETCH(QByteArray, date);
-    QCOMPARE(m_db.exec(sql(u"INSERT INTO `%1`.caixa (Controle, Data, especie, nfce) VALUES (1, '2026-03-01', '', 10)"_s)),
-             QString());
+    QCOMPARE(
+        m_db.exec(sql(u"INSERT INTO `%1`.caixa (Controle, Data, especie, nfce) VALUES (1, '2026-03-01', '', 10)"_s)),
+        QString());
     auto dm = makeDm("[LOCAL]\nDATAPIXCAIXA=S\nDATAPIX=" + date + "\n");
     const auto result = MainSession(*dm).markPix();
     QCOMPARE(result.marked, 0);

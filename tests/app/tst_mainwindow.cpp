@@ -9,10 +9,8 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QDialog>
-#include <QTimer>
-#include <QApplication>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +69,8 @@ void TestMainWindow::initTestCase()
     QCOMPARE(m_db.recreate(), QString());
     const QString db = m_db.name();
     QCOMPARE(m_db.exec(u"INSERT INTO `%1`.configuracao (Nome) VALUES ('LOJA BOA VISTA')"_s.arg(db)), QString());
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.filial (Codigofilial, Nomefilial) VALUES (1, 'Matriz')"_s.arg(db)), QString());
+    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.filial (Codigofilial, Nomefilial) VALUES (1, 'Matriz')"_s.arg(db)),
+             QString());
     QCOMPARE(m_db.exec(u"INSERT INTO `%1`.turno (controle, descricao, horaabertura, horafechamento) VALUES "
                        "(1,'MANHA','07:00','13:00'),(2,'TARDE','13:00','19:00'),(3,'NOITE','19:00','23:59')"_s.arg(db)),
              QString());
@@ -92,8 +91,8 @@ void TestMainWindow::shouldEndWithoutUserBeforeWritingAnything()
 {
     // given an old closed session and an open one of yesterday in the current shift
     QCOMPARE(m_db.exec(u"INSERT INTO `%1`.abrefechacaixa (DataAbertura, turno, DataFechamento) VALUES "
-                       "(curdate() - interval 90 day, 2, curdate() - interval 90 day), ('2026-03-04', 2, NULL)"_s
-                           .arg(m_db.name())),
+                       "(curdate() - interval 90 day, 2, curdate() - interval 90 day), ('2026-03-04', 2, NULL)"_s.arg(
+                           m_db.name())),
              QString());
     auto dm = makeDm(QString());
     TFrmfechacaixa01 w(*dm);
@@ -114,10 +113,12 @@ void TestMainWindow::shouldStartAndWarnOfPendingSession()
 {
     // The purges use the server's date: this start happens today.
     m_clock.set(QDateTime(QDate::currentDate(), QTime(15, 30)));
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.abrefechacaixa (DataAbertura, turno, DataFechamento) VALUES "
-                       "(curdate() - interval 1 day, 2, NULL), (curdate() - interval 90 day, 1, curdate() - interval 90 day)"_s
-                           .arg(m_db.name())),
-             QString());
+    QCOMPARE(
+        m_db.exec(
+            u"INSERT INTO `%1`.abrefechacaixa (DataAbertura, turno, DataFechamento) VALUES "
+            "(curdate() - interval 1 day, 2, NULL), (curdate() - interval 90 day, 1, curdate() - interval 90 day)"_s
+                .arg(m_db.name())),
+        QString());
     auto dm = makeDm(u"GERENTE"_s);
     TFrmfechacaixa01 w(*dm);
     // the pending-closing window comes up modally; the user leaves it with "X"
@@ -138,8 +139,8 @@ void TestMainWindow::shouldStartAndWarnOfPendingSession()
     QCOMPARE(m_messages.messages.value(0).title, u"Quilate Sistemas, Atenção !!!"_s);
     QCOMPARE(count(u"numerocaixaloja"_s), 1);
     QCOMPARE(count(u"abrefechacaixa"_s), 1); // the old closed one was purged
-    QCOMPARE(w.windowTitle(), u"Atualizado 08-04-2025 / 19:30  - Nome do Usuario : GERENTE - LOJA BOA VISTA - %1"_s
-                                  .arg(m_db.settings().SERVIDOR));
+    QCOMPARE(w.windowTitle(), u"Atualizado 08-04-2025 / 19:30  - Nome do Usuario : GERENTE - LOJA BOA VISTA - %1"_s.arg(
+                                  m_db.settings().SERVIDOR));
     QVERIFY(!child<QPushButton>(w, "BitBtn1")->isVisibleTo(&w));
     QVERIFY(!child<QDateEdit>(w, "DTI")->isVisibleTo(&w));
     QCOMPARE(child<QDateEdit>(w, "DTI")->date(), QDate::currentDate());
@@ -219,14 +220,14 @@ void TestMainWindow::shouldOpenTheWindowOfEachButton()
 void TestMainWindow::shouldShowDailySummary()
 {
     const QString db = m_db.name();
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.caixa (Data, especie, Credito, Debito, Tipo, Descricao, CodigoFuncionario, "
-                       "NomeFuncionario, CodigoNota, Condicao) VALUES "
-                       "('2026-03-05', 'AD.TROCO', 100, 0, 'CREDITO', 'TROCO', 5, 'CAIXA1', '', 'TROCO'), "
-                       "('2026-03-05', 'Dinheiro', 50, 0, 'CREDITO', 'VENDA A VISTA', 3, 'JOÃO', '1001', 'DINHEIRO'), "
-                       "('2026-03-05', 'SANGRIA', 0, 30, 'DEBITO', 'SANGRIA', 5, 'CAIXA1', '', 'SANGRIA'), "
-                       "('2026-03-05', 'Crediario', 200, 0, 'CREDITO', 'VENDA', 2, 'ANA', '1002', 'Crediario')"_s
-                           .arg(db)),
-             QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.caixa (Data, especie, Credito, Debito, Tipo, Descricao, CodigoFuncionario, "
+                  "NomeFuncionario, CodigoNota, Condicao) VALUES "
+                  "('2026-03-05', 'AD.TROCO', 100, 0, 'CREDITO', 'TROCO', 5, 'CAIXA1', '', 'TROCO'), "
+                  "('2026-03-05', 'Dinheiro', 50, 0, 'CREDITO', 'VENDA A VISTA', 3, 'JOÃO', '1001', 'DINHEIRO'), "
+                  "('2026-03-05', 'SANGRIA', 0, 30, 'DEBITO', 'SANGRIA', 5, 'CAIXA1', '', 'SANGRIA'), "
+                  "('2026-03-05', 'Crediario', 200, 0, 'CREDITO', 'VENDA', 2, 'ANA', '1002', 'Crediario')"_s.arg(db)),
+        QString());
     auto dm = makeDm(u"GERENTE"_s);
     TFrmfechacaixa01 w(*dm);
     QVERIFY(w.FormCreate());
@@ -267,8 +268,8 @@ void TestMainWindow::shouldShowDailySummary()
 
 void TestMainWindow::shouldRefuseAnEarlierDay()
 {
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.fechamentocaixa (DATAFECHA, SALDOINICIAL) VALUES ('2026-03-05', 10)"_s
-                           .arg(m_db.name())),
+    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.fechamentocaixa (DATAFECHA, SALDOINICIAL) VALUES ('2026-03-05', 10)"_s.arg(
+                 m_db.name())),
              QString());
     auto dm = makeDm(u"GERENTE"_s);
     TFrmfechacaixa01 w(*dm);

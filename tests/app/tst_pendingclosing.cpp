@@ -91,10 +91,9 @@ QVariantMap TestPendingClosing::session(int controle)
     QVariantMap row;
     for (const char* column : {"DataFechamento", "HoraFechamento", "UsuarioFechamento", "TotalDineiro", "TotalCheque",
                                "TotalCartaoCredito", "TotalCartaoDebito", "TotalCreditoLoja"})
-        row.insert(QString::fromLatin1(column),
-                   m_db.scalar(u"SELECT %1 FROM `%2`.abrefechacaixa WHERE Controle = %3"_s.arg(
-                       QString::fromLatin1(column), m_db.name())
-                                   .arg(controle)));
+        row.insert(QString::fromLatin1(column), m_db.scalar(u"SELECT %1 FROM `%2`.abrefechacaixa WHERE Controle = %3"_s
+                                                                .arg(QString::fromLatin1(column), m_db.name())
+                                                                .arg(controle)));
     return row;
 }
 
@@ -212,7 +211,7 @@ void TestPendingClosing::shouldShowTheFiguresOfASaleWithChangeAndOfTheChangeFund
     QCOMPARE(sale.vPagto(), 60.0);
     const QStringList lines = r.report.pageLines(1);
     QCOMPARE(lines.at(6).mid(40), u" 50,00  10,00     60,00"_s);
-    QCOMPARE(r.totals.dinheiro, 120.0); // 50 of the sale and 70 of a BANCO entry
+    QCOMPARE(r.totals.dinheiro, 120.0);                    // 50 of the sale and 70 of a BANCO entry
     QCOMPARE(lines.at(22 + 8 - 1).trimmed(), u"895,00"_s); // entries less the change fund
 }
 

@@ -39,10 +39,12 @@ void TestStartup::initTestCase()
     REQUIRE_TEST_DB();
     QCOMPARE(m_db.recreate(), QString());
     const QString db = m_db.name();
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.configuracao (Nome, Cnpj) VALUES ('LOJA DO TESTE', '12345678000199')"_s.arg(db)),
-             QString());
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.filial (Codigofilial, Nomefilial) VALUES (2, 'Centro'), (1, 'Matriz')"_s.arg(db)),
-             QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.configuracao (Nome, Cnpj) VALUES ('LOJA DO TESTE', '12345678000199')"_s.arg(db)),
+        QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.filial (Codigofilial, Nomefilial) VALUES (2, 'Centro'), (1, 'Matriz')"_s.arg(db)),
+        QString());
 }
 
 void TestStartup::shouldOpenSharedTablesOnStart()

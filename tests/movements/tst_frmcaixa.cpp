@@ -11,10 +11,10 @@
 #include "support/fakes.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
-#include <QDialog>
 #include <QTimer>
 #include <QToolButton>
 

@@ -45,19 +45,19 @@ private Q_SLOTS:
 
 void TestMailSender::shouldComposeNotificationBody()
 {
-    const QStringList body = mail::notificationBody(u"BOA VISTA"_s, u"<h3>Sangria no Caixa</h3>"_s,
-                                                    {{u"Valor"_s, u"30,00"_s}, {u"Motivo"_s, u"Cofre"_s},
-                                                     {u"Usuário"_s, u"GERENTE"_s}});
+    const QStringList body =
+        mail::notificationBody(u"BOA VISTA"_s, u"<h3>Sangria no Caixa</h3>"_s,
+                               {{u"Valor"_s, u"30,00"_s}, {u"Motivo"_s, u"Cofre"_s}, {u"Usuário"_s, u"GERENTE"_s}});
     QCOMPARE(body.size(), 3 + 7 + 3 * 8);
     QCOMPARE(body.at(0), u"<html>\r\n<head>\r\n\r\n  <meta http-equiv=\"content-type\" content=\"text/html; "
                          "charset=UTF-8\">\r\n</head>\r\n<body text=\"#000000\" bgcolor=\"#FFFFFF\">\r\n"_s);
     QCOMPARE(body.at(1), u"<p><b>LOJA BOA VISTA</b></p>"_s);
     QCOMPARE(body.at(2), u"<h3>Sangria no Caixa</h3>"_s);
-    QCOMPARE(body.mid(3, 7), (QStringList{u"<table>"_s, u"<tr>"_s, u"<td colspan='2'>"_s, u"</table>"_s,
-                                          u"<br />"_s, u"</body>\r\n</html>\r\n"_s, u"<table>"_s}));
+    QCOMPARE(body.mid(3, 7), (QStringList{u"<table>"_s, u"<tr>"_s, u"<td colspan='2'>"_s, u"</table>"_s, u"<br />"_s,
+                                          u"</body>\r\n</html>\r\n"_s, u"<table>"_s}));
     QCOMPARE(body.mid(10, 8),
-             (QStringList{u"<tr style='background-color:#D3D3D3;'>"_s, u"<th align='left'>"_s, u"Valor"_s,
-                          u"</th>"_s, u"<td align='Right'>"_s, u"30,00"_s, u"</td>"_s, u"</tr>"_s}));
+             (QStringList{u"<tr style='background-color:#D3D3D3;'>"_s, u"<th align='left'>"_s, u"Valor"_s, u"</th>"_s,
+                          u"<td align='Right'>"_s, u"30,00"_s, u"</td>"_s, u"</tr>"_s}));
     QCOMPARE(body.at(18), u"<tr style='background-color:#FFFFFF;'>"_s);
     QCOMPARE(body.at(26), u"<tr style='background-color:#D3D3D3;'>"_s);
     QCOMPARE(body.last(), u"</tr>"_s);
@@ -68,7 +68,8 @@ void TestMailSender::shouldTakeRecipientsFromSettings_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("three") << QByteArray("EMAIL1=a@x.com\nCONTATO1=Ana\nEMAIL2=b@x.com\nEMAIL3=c@x.com\nCONTATO3=Caio\n")
+    QTest::newRow("three") << QByteArray(
+                                  "EMAIL1=a@x.com\nCONTATO1=Ana\nEMAIL2=b@x.com\nEMAIL3=c@x.com\nCONTATO3=Caio\n")
                            << QStringList{u"Ana <a@x.com>"_s, u" <b@x.com>"_s, u"Caio <c@x.com>"_s};
     QTest::newRow("second empty") << QByteArray("EMAIL1=a@x.com\nCONTATO2=Bia\nEMAIL3=c@x.com\n")
                                   << QStringList{u" <a@x.com>"_s, u" <c@x.com>"_s};
@@ -176,7 +177,8 @@ void TestMailSender::shouldFailWithinTimeoutWhenServerIsDown()
         CurlMailTransport().send(a, m);
         QFAIL("no error");
     } catch (const MailError& e) {
-        QVERIFY2(e.message().startsWith(u"Não foi possível conectar ao servidor de e-mail 127.0.0.1, porta %1."_s.arg(a.port)),
+        QVERIFY2(e.message().startsWith(
+                     u"Não foi possível conectar ao servidor de e-mail 127.0.0.1, porta %1."_s.arg(a.port)),
                  qPrintable(e.message()));
     }
     QVERIFY2(t.elapsed() < a.connectTimeoutSeconds * 1000, qPrintable(QString::number(t.elapsed())));

@@ -195,7 +195,8 @@ void TestReportPrinter::shouldReportMisuseWithExactTexts_data()
     QTest::addColumn<QString>("misuse");
     QTest::addColumn<QString>("message");
     QTest::newRow("line 0") << u"line0"_s << u"IMPRESSÃO: Posição de Impressão inválida, Linha/Coluna devem ser > 0"_s;
-    QTest::newRow("column 0") << u"column0"_s << u"IMPRESSÃO: Posição de Impressão inválida, Linha/Coluna devem ser > 0"_s;
+    QTest::newRow("column 0") << u"column0"_s
+                              << u"IMPRESSÃO: Posição de Impressão inválida, Linha/Coluna devem ser > 0"_s;
     QTest::newRow("centred column 0") << u"centre0"_s
                                       << u"IMPRESSÃO: Posição de Impressão inválida, Linha/Coluna devem ser > 0"_s;
     QTest::newRow("open twice") << u"open"_s << u"Erro #01 - (ABRIR) Relatório já foi aberto..."_s;

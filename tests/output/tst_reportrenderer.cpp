@@ -3,10 +3,10 @@
 #include "output/ui/tfrmpreview.h"
 
 #include <QLabel>
-#include <QScrollArea>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,8 +69,12 @@ void checkBarsAligned(const QImage& image, double dpi, const QList<int>& lines)
         xs << barX(image, margin + (line - 1) * lineHeight, lineHeight, cellLeft, cellLeft + column);
     for (int x : xs) {
         QVERIFY2(x >= 0, "bar not found in its column");
-        QVERIFY2(qAbs(x - xs.first()) <= 1, qPrintable(u"bars at %1"_s.arg(
-                                                 [&] { QStringList s; for (int v : xs) s << QString::number(v); return s.join(u','); }())));
+        QVERIFY2(qAbs(x - xs.first()) <= 1, qPrintable(u"bars at %1"_s.arg([&] {
+                     QStringList s;
+                     for (int v : xs)
+                         s << QString::number(v);
+                     return s.join(u',');
+                 }())));
     }
 }
 

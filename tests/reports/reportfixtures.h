@@ -15,12 +15,14 @@
 // that keeps what it was given.
 namespace reportfixtures {
 
-inline QString path(const QString& name) {
+inline QString path(const QString& name)
+{
     return QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/") + name;
 }
 
 // The expected text of a report, one entry per line.
-inline QStringList expectedLines(const QString& name) {
+inline QStringList expectedLines(const QString& name)
+{
     QFile f(path(name));
     if (!f.open(QIODevice::ReadOnly))
         return {QStringLiteral("<sem o arquivo %1>").arg(name)};
@@ -31,7 +33,8 @@ inline QStringList expectedLines(const QString& name) {
 }
 
 // A report as its text file holds it, one entry per line.
-inline QStringList lines(const TextReport& report) {
+inline QStringList lines(const TextReport& report)
+{
     QStringList out = report.toText().split(QStringLiteral("\r\n"));
     if (!out.isEmpty() && out.last().isEmpty())
         out.removeLast();
@@ -46,7 +49,8 @@ public:
     QList<TextReport> prints;
 };
 
-inline std::unique_ptr<TDM> makeDm(TestDatabase& db, Clock& clock, MessageSink& messages) {
+inline std::unique_ptr<TDM> makeDm(TestDatabase& db, Clock& clock, MessageSink& messages)
+{
     AdminSettings s;
     s.ENVIAEMAIL = QStringLiteral("N");
     s.local = s.loja = s.email = db.settings();
@@ -58,11 +62,11 @@ inline std::unique_ptr<TDM> makeDm(TestDatabase& db, Clock& clock, MessageSink& 
 }
 
 // An empty database with the store's name and branch.
-inline QString prepare(TestDatabase& db) {
+inline QString prepare(TestDatabase& db)
+{
     if (QString e = db.recreate(); !e.isEmpty())
         return e;
-    if (QString e = db.exec(QStringLiteral("INSERT INTO configuracao (Nome) VALUES ('LOJA CENTRO')"));
-        !e.isEmpty())
+    if (QString e = db.exec(QStringLiteral("INSERT INTO configuracao (Nome) VALUES ('LOJA CENTRO')")); !e.isEmpty())
         return e;
     return db.exec(QStringLiteral("INSERT INTO filial (Codigofilial, Nomefilial) VALUES (1, 'Matriz')"));
 }

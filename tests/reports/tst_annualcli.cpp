@@ -37,8 +37,8 @@ void TestAnnualCli::initTestCase()
     const ConnectionSettings c = m_db.settings();
     QString ini;
     for (const char* section : {"LOCAL", "LOJA", "EMAIL"})
-        ini += u"[%1]\nSERVIDOR=%2\nPORTA=%3\nBANCO=%4\nUSUARIO=%5\nSENHA=%6\n\n"_s.arg(QString::fromLatin1(section),
-                                                                                       c.SERVIDOR)
+        ini += u"[%1]\nSERVIDOR=%2\nPORTA=%3\nBANCO=%4\nUSUARIO=%5\nSENHA=%6\n\n"_s
+                   .arg(QString::fromLatin1(section), c.SERVIDOR)
                    .arg(c.PORTA)
                    .arg(c.BANCO, c.USUARIO, c.SENHA);
     ini += u"[GERAL]\nENVIAEMAIL=N\n"_s;
@@ -66,8 +66,8 @@ void TestAnnualCli::shouldComputeTheYearAndWriteTheTable()
     const QString csv = m_dir.filePath(u"anual.csv"_s);
     const QString pdf = m_dir.filePath(u"anual.pdf"_s);
 
-    const Run r = run({u"anual"_s, u"--de"_s, u"2025-01-01"_s, u"--ate"_s, u"2025-12-31"_s, u"--csv"_s, csv,
-                       u"--pdf"_s, pdf, u"--ini"_s, m_ini});
+    const Run r = run({u"anual"_s, u"--de"_s, u"2025-01-01"_s, u"--ate"_s, u"2025-12-31"_s, u"--csv"_s, csv, u"--pdf"_s,
+                       pdf, u"--ini"_s, m_ini});
 
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));
     const QStringList lines = r.out.split(u'\n');
@@ -84,7 +84,8 @@ void TestAnnualCli::shouldComputeTheYearAndWriteTheTable()
     QVERIFY(table.open(QIODevice::ReadOnly));
     const QStringList rows = QString::fromUtf8(table.readAll().mid(3)).split(u"\r\n"_s);
     QCOMPARE(rows.value(0).split(u';').size(), 14);
-    QCOMPARE(rows.value(8), u"Total R$;200,00;200,00;300,00;130,00;0,00;345,25;0,00;0,00;0,00;0,00;60,00;80,00;1315,25"_s);
+    QCOMPARE(rows.value(8),
+             u"Total R$;200,00;200,00;300,00;130,00;0,00;345,25;0,00;0,00;0,00;0,00;60,00;80,00;1315,25"_s);
     QFile document(pdf);
     QVERIFY(document.open(QIODevice::ReadOnly));
     QVERIFY(document.read(5) == "%PDF-");
@@ -97,8 +98,8 @@ void TestAnnualCli::shouldRefuseBadOptions_data()
     QTest::newRow("end before start") << QStringList{u"--de"_s, u"2025-12-31"_s, u"--ate"_s, u"2025-01-01"_s}
                                       << u"A Data Inicial não pode ser maior que a Data Final !!!"_s;
     QTest::newRow("no end") << QStringList{u"--de"_s, u"2025-01-01"_s} << u"Informe --ate AAAA-MM-DD"_s;
-    QTest::newRow("unknown option") << QStringList{u"--de"_s, u"2025-01-01"_s, u"--ate"_s, u"2025-12-31"_s,
-                                                   u"--xls"_s, u"a.xls"_s}
+    QTest::newRow("unknown option") << QStringList{u"--de"_s,       u"2025-01-01"_s, u"--ate"_s,
+                                                   u"2025-12-31"_s, u"--xls"_s,      u"a.xls"_s}
                                     << u"Opção desconhecida: --xls"_s;
 }
 

@@ -127,7 +127,8 @@ void TestAnnualMovement::shouldGiveEachKindItsTwelveMonths()
     QCOMPARE(row.value(u"descricao"_s).toString(), descricao);
     QCOMPARE(row.value(u"codigocliente"_s).isNull(), code == -1);
     for (int m = 0; m < 12; ++m)
-        QVERIFY2(qRound(row.value(u"total%1"_s.arg(m + 1, 2, 10, QChar(u'0'))).toDouble() * 100) == qRound(months[m] * 100),
+        QVERIFY2(qRound(row.value(u"total%1"_s.arg(m + 1, 2, 10, QChar(u'0'))).toDouble() * 100) ==
+                     qRound(months[m] * 100),
                  qPrintable(u"mês %1"_s.arg(m + 1)));
 }
 

@@ -251,9 +251,9 @@ void TestAnnualReport::shouldChartOneBarPerKindAtItsCodePosition()
             colors << bar.color.rgb();
         }
         QCOMPARE(positions, (QList<double>{0, 2, 3, 4, 5, 6, 7}));
-        QCOMPARE(marks, (QStringList{u"Cartão de Credito\n9,88 %"_s, u"CARTAO CREDITO\n22,81 %"_s,
-                                     u"CARTAO DEBITO\n3,44 %"_s, u"CHEQUE\n4,56 %"_s, u"DINHEIRO\n36,49 %"_s,
-                                     u"PIX\n15,21 %"_s, u"SANGRIA\n7,6 %"_s}));
+        QCOMPARE(marks,
+                 (QStringList{u"Cartão de Credito\n9,88 %"_s, u"CARTAO CREDITO\n22,81 %"_s, u"CARTAO DEBITO\n3,44 %"_s,
+                              u"CHEQUE\n4,56 %"_s, u"DINHEIRO\n36,49 %"_s, u"PIX\n15,21 %"_s, u"SANGRIA\n7,6 %"_s}));
         QCOMPARE(chart->bars().last().value, 100.0);
         QCOMPARE(colors.size(), 7);
         QCOMPARE(chart->categories(), (QStringList{u"Cartão de Credito"_s, u"CARTAO CREDITO"_s, u"CARTAO DEBITO"_s,
@@ -378,8 +378,7 @@ void TestAnnualReport::shouldWriteAPdfWhoseTextIsTheTable()
     QCOMPARE(lineWith(u"Tipo de Pagamentos"_s),
              u"Tipo de Pagamentos Janeiro Fevereiro Março Abril Maio Junho Julho Agosto Setembro Outubro Novembro "
              "Dezembro Total R$"_s);
-    QCOMPARE(lineWith(u"SANGRIA"_s),
-             u"SANGRIA 0,00 0,00 100,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 100,00"_s);
+    QCOMPARE(lineWith(u"SANGRIA"_s), u"SANGRIA 0,00 0,00 100,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 100,00"_s);
     QCOMPARE(lineWith(u"DINHEIRO"_s),
              u"DINHEIRO 200,00 0,00 200,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 0,00 80,00 480,00"_s);
     QCOMPARE(lineWith(u"Total R$ 200"_s),

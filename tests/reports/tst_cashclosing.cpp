@@ -163,10 +163,9 @@ QVariantMap TestCashClosing::session(int controle)
     QVariantMap row;
     for (const char* column : {"DataFechamento", "HoraFechamento", "UsuarioFechamento", "TotalDineiro", "TotalCheque",
                                "TotalCartaoCredito", "TotalCartaoDebito", "TotalCreditoLoja"})
-        row.insert(QString::fromLatin1(column),
-                   m_db.scalar(u"SELECT %1 FROM `%2`.abrefechacaixa WHERE Controle = %3"_s
-                                   .arg(QString::fromLatin1(column), m_db.name())
-                                   .arg(controle)));
+        row.insert(QString::fromLatin1(column), m_db.scalar(u"SELECT %1 FROM `%2`.abrefechacaixa WHERE Controle = %3"_s
+                                                                .arg(QString::fromLatin1(column), m_db.name())
+                                                                .arg(controle)));
     return row;
 }
 
@@ -191,11 +190,12 @@ void TestCashClosing::init()
     QFile::remove(textFile());
     // the session opened at 13:00:05 by CAIXA1 with 100.00 of change
     QCOMPARE(m_db.exec(u"DELETE FROM `%1`.abrefechacaixa"_s.arg(m_db.name())), QString());
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.abrefechacaixa (Controle, NumCaixa, DataAbertura, HoraAbertura, UsuarioCaixa, "
-                       "turno, maquina, troco, codigofilial, filial, dataprocessamento, descturno) VALUES (10, '001', "
-                       "'2026-03-10', '13:00:05', 'CAIXA1', 2, 'LOJA01-caixa', 100, 1, 'Matriz', "
-                       "'2026-03-10 13:00:05', 'TARDE')"_s.arg(m_db.name())),
-             QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.abrefechacaixa (Controle, NumCaixa, DataAbertura, HoraAbertura, UsuarioCaixa, "
+                  "turno, maquina, troco, codigofilial, filial, dataprocessamento, descturno) VALUES (10, '001', "
+                  "'2026-03-10', '13:00:05', 'CAIXA1', 2, 'LOJA01-caixa', 100, 1, 'Matriz', "
+                  "'2026-03-10 13:00:05', 'TARDE')"_s.arg(m_db.name())),
+        QString());
     QCOMPARE(m_mail.exec(u"DELETE FROM `%1`.loja"_s.arg(m_mail.name())), QString());
     QCOMPARE(m_db.exec(u"DELETE FROM `%1`.numeronfce"_s.arg(m_db.name())), QString());
 }
@@ -267,7 +267,8 @@ void TestCashClosing::shouldRunAFullDayFromOpeningToClosing()
     QCOMPARE(loja("cnpj").toString(), u"12345678000190"_s);
 
     // and the user is told, the main window shows the day, the work table is empty, the window closes
-    QCOMPARE(m_messages.texts(), (QStringList{u"Concluido com Sucesso !!!"_s, u"A Messagem Foi Enviada com Sucesso"_s}));
+    QCOMPARE(m_messages.texts(),
+             (QStringList{u"Concluido com Sucesso !!!"_s, u"A Messagem Foi Enviada com Sucesso"_s}));
     QCOMPARE(m_messages.messages.at(0).title, u"Quilate Sistemas, Atenção !!!"_s);
     QCOMPARE(m_messages.messages.at(1).title, u"Atenção"_s);
     QCOMPARE(c.revealed, QList<QDate>{kDay});
@@ -288,8 +289,8 @@ void TestCashClosing::shouldComposeTheClosingMail()
     QCOMPARE(m.fromName, u"FECHAMENTO DO CAIXA"_s);
     QCOMPARE(m.subject, u"Fechamento do Caixa"_s);
     QVERIFY(m.priority == MailMessage::Priority::Normal);
-    QCOMPARE(m.recipients, (QList<MailRecipient>{{u"DONO"_s, u"dono@loja.example"_s},
-                                                 {u"CONTADOR"_s, u"contador@loja.example"_s}}));
+    QCOMPARE(m.recipients,
+             (QList<MailRecipient>{{u"DONO"_s, u"dono@loja.example"_s}, {u"CONTADOR"_s, u"contador@loja.example"_s}}));
     QCOMPARE(m.body, (QStringList{
                          mail::notificationBody(u"LOJA TESTE"_s, {}, {}).first(),
                          u"<p><b>A/C.: CONTATO1</b></p>"_s,
@@ -362,7 +363,8 @@ void TestCashClosing::shouldNotLogWhenTheExternalLogIsOff()
 
     QVERIFY(!nextClosingMail(before).isEmpty());
     QCOMPARE(lojaRows(), 0);
-    QCOMPARE(m_messages.texts(), (QStringList{u"Concluido com Sucesso !!!"_s, u"A Messagem Foi Enviada com Sucesso"_s}));
+    QCOMPARE(m_messages.texts(),
+             (QStringList{u"Concluido com Sucesso !!!"_s, u"A Messagem Foi Enviada com Sucesso"_s}));
     QCOMPARE(c.result, int(QDialog::Accepted));
 }
 
@@ -405,8 +407,9 @@ void TestCashClosing::shouldLogTheFailureAndKeepEverythingWhenSmtpIsDown()
 void TestCashClosing::shouldLogTheRefusalWhenTheLogRowCannotBeStored()
 {
     // given a mail database that refuses rows of transferred reports
-    QCOMPARE(m_mail.exec(u"ALTER TABLE `%1`.loja ADD CONSTRAINT recusa CHECK (transferido <> 'S')"_s.arg(m_mail.name())),
-             QString());
+    QCOMPARE(
+        m_mail.exec(u"ALTER TABLE `%1`.loja ADD CONSTRAINT recusa CHECK (transferido <> 'S')"_s.arg(m_mail.name())),
+        QString());
     auto dm = makeDm();
     QVERIFY(printReport(*dm));
     const qsizetype before = closingMails().size();
@@ -543,8 +546,9 @@ void TestCashClosing::shouldTellTheSecondWorkstationItIsAlreadyClosed()
     const Closing two = closeInWindow(*second);
 
     // then it is told, the session keeps the first closing, and the report is mailed again
-    QCOMPARE(m_messages.texts(), (QStringList{u"Este Data o Caixa já foi Fechado  !!!"_s, u"Concluido com Sucesso !!!"_s,
-                                              u"A Messagem Foi Enviada com Sucesso"_s}));
+    QCOMPARE(m_messages.texts(),
+             (QStringList{u"Este Data o Caixa já foi Fechado  !!!"_s, u"Concluido com Sucesso !!!"_s,
+                          u"A Messagem Foi Enviada com Sucesso"_s}));
     QCOMPARE(session(10).value(u"HoraFechamento"_s).toTime(), QTime(18, 45, 30));
     QVERIFY(!nextClosingMail(before + 1).isEmpty());
     QCOMPARE(two.result, int(QDialog::Accepted));
@@ -554,14 +558,15 @@ void TestCashClosing::shouldWarnTwiceOfPendingFiscalDocumentsAndStillClose()
 {
     auto dm = makeDm("ENVIAEMAIL=N\n");
     QVERIFY(printReport(*dm));
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.numeronfce (data, hora, codigonota, serie, num_nfce, chave, valor, protocolo) "
-                       "VALUES ('2026-03-10', '13:15:00', '2001', 1, 701, 'CHAVE', 50, NULL)"_s.arg(m_db.name())),
-             QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.numeronfce (data, hora, codigonota, serie, num_nfce, chave, valor, protocolo) "
+                  "VALUES ('2026-03-10', '13:15:00', '2001', 1, 701, 'CHAVE', 50, NULL)"_s.arg(m_db.name())),
+        QString());
 
     const Closing c = closeInWindow(*dm);
 
-    QCOMPARE(m_messages.texts(), (QStringList{DailyResultsReport::pendingFiscalMessage(),
-                                              DailyResultsReport::pendingFiscalMessage()}));
+    QCOMPARE(m_messages.texts(),
+             (QStringList{DailyResultsReport::pendingFiscalMessage(), DailyResultsReport::pendingFiscalMessage()}));
     QCOMPARE(session(10).value(u"DataFechamento"_s).toDate(), kDay);
     QCOMPARE(c.result, int(QDialog::Accepted));
 }

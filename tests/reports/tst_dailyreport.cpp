@@ -1,8 +1,8 @@
 #include "app/inifile.h"
 #include "app/tdm.h"
 #include "output/reportoutput.h"
-#include "reports/dailyreport.h"
 #include "output/ui/tfrmpreview.h"
+#include "reports/dailyreport.h"
 #include "reports/ui/trptfechamentoperiodocaixa01.h"
 
 #include "support/fakes.h"
@@ -126,15 +126,16 @@ void TestDailyReport::shouldPrintTheDayAsWorkedOutByHand()
     QVERIFY(result.printed);
     QCOMPARE(m_messages.texts(), QStringList());
     QCOMPARE(result.textFile, DailyResultsReport::textPath(m_dir.path()));
-    const QByteArray expected =
-        readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/diario_") + QString::fromLatin1(form) + u".txt"_s);
+    const QByteArray expected = readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/diario_") +
+                                         QString::fromLatin1(form) + u".txt"_s);
     const QByteArray actual = readFile(result.textFile);
     if (actual != expected) {
         const auto a = actual.split('\n');
         const auto e = expected.split('\n');
         for (int i = 0; i < std::max(a.size(), e.size()); ++i)
             if (a.value(i) != e.value(i))
-                qWarning().noquote() << "line" << i + 1 << "\n  got      " << a.value(i) << "\n  expected " << e.value(i);
+                qWarning().noquote() << "line" << i + 1 << "\n  got      " << a.value(i) << "\n  expected "
+                                     << e.value(i);
     }
     QCOMPARE(actual, expected);
     QCOMPARE(revealed, (QList<std::pair<QDate, bool>>{{kDay, true}}));
@@ -167,18 +168,22 @@ void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand_data()
 
     const QByteArray on = "RELATORIOPRODUTOSVENDIDOS=S\nRELATORIOPRODUTOGRUPO=S\nRELATORIOVENDASVENDEDOR=S\n"
                           "ENTRADAPRODUTOS=S\nRELATORIORECEBERENTRADADIA=S\nRELATORIORECEBERNODIA=S\n";
-    QTest::newRow("sections N") << u"secoes_N"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"detalhado"_s << false;
-    QTest::newRow("sections A") << u"secoes_A"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on << u"detalhado"_s << false;
-    QTest::newRow("sections F") << u"secoes_F"_s << QByteArray("FILTRORELATORIOFISCAL=F\n") << on << u"detalhado"_s << false;
-    QTest::newRow("summarized") << u"resumido"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"resumido"_s << false;
+    QTest::newRow("sections N") << u"secoes_N"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"detalhado"_s
+                                << false;
+    QTest::newRow("sections A") << u"secoes_A"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on << u"detalhado"_s
+                                << false;
+    QTest::newRow("sections F") << u"secoes_F"_s << QByteArray("FILTRORELATORIOFISCAL=F\n") << on << u"detalhado"_s
+                                << false;
+    QTest::newRow("summarized") << u"resumido"_s << QByteArray("FILTRORELATORIOFISCAL=N\n") << on << u"resumido"_s
+                                << false;
     QTest::newRow("shift detailed") << u"turno_detalhado"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on
                                     << u"turno-detalhado"_s << false;
     QTest::newRow("shift summarized") << u"turno_resumido"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << on
                                       << u"turno-resumido"_s << false;
     QByteArray m = on;
     m.replace("RELATORIOPRODUTOGRUPO=S", "RELATORIOPRODUTOGRUPO=M");
-    QTest::newRow("shift summarized with groups") << u"turno_resumido_M"_s << QByteArray("FILTRORELATORIOFISCAL=A\n")
-                                                  << m << u"turno-resumido"_s << true;
+    QTest::newRow("shift summarized with groups")
+        << u"turno_resumido_M"_s << QByteArray("FILTRORELATORIOFISCAL=A\n") << m << u"turno-resumido"_s << true;
 }
 
 void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand()
@@ -204,8 +209,7 @@ void TestDailyReport::shouldPrintEveryReportAsWorkedOutByHand()
     if (report == u"resumido"_s)
         QCOMPARE(result.report.TamanhoQteLinhas, 56);
     const QByteArray actual = readFile(result.textFile);
-    const QByteArray expected =
-        readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/") + file + u".txt"_s);
+    const QByteArray expected = readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/") + file + u".txt"_s);
     compareLines(actual, expected);
     QCOMPARE(actual, expected);
 }
@@ -219,9 +223,9 @@ void TestDailyReport::shouldStartEachSectionWhereTheLastEnded_data()
                                    << QStringList{u"58 Relatorio Totalizador de Vendas Por Vendedor"_s};
     QTest::newRow("groups need products") << QByteArray("RELATORIOPRODUTOGRUPO=S\nENTRADAPRODUTOS=S\n")
                                           << QStringList{u"58 Relatorio Geral de Entrada Produtos"_s};
-    QTest::newRow("entries after sellers")
-        << QByteArray("RELATORIOVENDASVENDEDOR=S\nENTRADAPRODUTOS=S\n")
-        << QStringList{u"58 Relatorio Totalizador de Vendas Por Vendedor"_s, u"66 Relatorio Geral de Entrada Produtos"_s};
+    QTest::newRow("entries after sellers") << QByteArray("RELATORIOVENDASVENDEDOR=S\nENTRADAPRODUTOS=S\n")
+                                           << QStringList{u"58 Relatorio Totalizador de Vendas Por Vendedor"_s,
+                                                          u"66 Relatorio Geral de Entrada Produtos"_s};
     QTest::newRow("received crediario without rows before it")
         << QByteArray("RELATORIORECEBERENTRADADIA=S\nRELATORIORECEBERNODIA=S\n")
         << QStringList{u"58 Relatorio de Entrada de Crediario no Dia/Truno"_s,
@@ -282,8 +286,8 @@ void TestDailyReport::shouldTakeANightShiftIntoTheNextDay()
                        "(103, '2026-03-06', '05:59:00', 'DINHEIRO', 'E', 'CREDITO', 4, 'N'), "
                        "(104, '2026-03-06', '06:01:00', 'DINHEIRO', 'E', 'CREDITO', 8, 'N')"_s.arg(m_db.name())),
              QString());
-    const QList<CashRow> rows = report.readCash(u"t"_s, DailyResultsReport::SqlCashN,
-                                                {{u":Datai"_s, w.start}, {u":Dataf"_s, w.end}});
+    const QList<CashRow> rows =
+        report.readCash(u"t"_s, DailyResultsReport::SqlCashN, {{u":Datai"_s, w.start}, {u":Dataf"_s, w.end}});
     QCOMPARE(m_db.exec(u"DELETE FROM `%1`.caixa WHERE Controle > 100"_s.arg(m_db.name())), QString());
     QList<int> taken;
     for (const CashRow& r : rows)
@@ -293,9 +297,10 @@ void TestDailyReport::shouldTakeANightShiftIntoTheNextDay()
 
 void TestDailyReport::shouldWarnOfPendingFiscalDocumentsAndStillPrint()
 {
-    QCOMPARE(m_db.exec(u"INSERT INTO `%1`.numeronfce (data, hora, codigonota, serie, num_nfce, chave, valor, protocolo) "
-                       "VALUES ('2026-03-05', '13:15:00', '1001', 1, 501, 'CHAVE', 50, NULL)"_s.arg(m_db.name())),
-             QString());
+    QCOMPARE(
+        m_db.exec(u"INSERT INTO `%1`.numeronfce (data, hora, codigonota, serie, num_nfce, chave, valor, protocolo) "
+                  "VALUES ('2026-03-05', '13:15:00', '1001', 1, 501, 'CHAVE', 50, NULL)"_s.arg(m_db.name())),
+        QString());
     const QString path = DailyResultsReport::textPath(m_dir.path());
     {
         QFile old(path);
@@ -306,9 +311,10 @@ void TestDailyReport::shouldWarnOfPendingFiscalDocumentsAndStillPrint()
     ReportPrinter printer;
     DailyResultsReport report(*dm, printer);
     QVERIFY(report.detailedGeneral(kDay, u"TARDE"_s).printed);
-    QCOMPARE(m_messages.texts(), QStringList{u"Existe alguma Pendência nas Notas ou Cupons Fiscais.\n"
-                                             "Verifique no Modulo Fiscal / Pendências, depois retorne para este Modulo.\n"
-                                             "Se for Necessário, Ligue para Quilate Sistemas !!!"_s});
+    QCOMPARE(m_messages.texts(),
+             QStringList{u"Existe alguma Pendência nas Notas ou Cupons Fiscais.\n"
+                         "Verifique no Modulo Fiscal / Pendências, depois retorne para este Modulo.\n"
+                         "Se for Necessário, Ligue para Quilate Sistemas !!!"_s});
     QCOMPARE(m_messages.messages.first().title, u"Quilate Sistemas, Atenção !!!"_s);
     QVERIFY(readFile(path).startsWith("LOJA TESTE - Caixa Diario"));
 }
@@ -381,7 +387,8 @@ void TestDailyReport::shouldWriteTheSameTextFromTheCommandLine()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[LOCAL]\n" + connection + "FILTRORELATORIOFISCAL=N\n[LOJA]\n" + connection + "[EMAIL]\n" + connection +
                 "[GERAL]\nRELATORIOPRODUTOSVENDIDOS=N\nRELATORIOVENDASVENDEDOR=N\nENTRADAPRODUTOS=N\n"
-                "RELATORIORECEBERENTRADADIA=N\nRELATORIORECEBERNODIA=N\nTEMPCAIXA=" + m_dir.path().toUtf8() + "\n");
+                "RELATORIORECEBERENTRADADIA=N\nRELATORIORECEBERNODIA=N\nTEMPCAIXA=" +
+                m_dir.path().toUtf8() + "\n");
     }
     const QString out = m_dir.filePath(u"copia.txt"_s);
     QProcess tool;
@@ -393,7 +400,8 @@ void TestDailyReport::shouldWriteTheSameTextFromTheCommandLine()
     QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()).trimmed(), u"Relatório gravado em "_s + out);
     // the same text as the window's, but for the printing time of the second line
     QList<QByteArray> got = readFile(out).split('\n');
-    QList<QByteArray> expected = readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/diario_N.txt")).split('\n');
+    QList<QByteArray> expected =
+        readFile(QStringLiteral(CAIXA_SOURCE_DIR "/tests/data/reports/diario_N.txt")).split('\n');
     QCOMPARE(got.size(), expected.size());
     QVERIFY(got[1].startsWith("Data:") && got[1].endsWith("-Movimento:05/03/2026\r"));
     got.removeAt(1);
@@ -432,7 +440,8 @@ void TestDailyReport::shouldAskBeforeTheSummarizedReport()
 
     m_messages.answers = {false};
     w.findChild<QPushButton*>(u"btn1"_s)->click();
-    QCOMPARE(m_messages.questions, QStringList{u"Atenção|Deseja Imprimir o Relatorio Resumido para o Caixa Interno?"_s});
+    QCOMPARE(m_messages.questions,
+             QStringList{u"Atenção|Deseja Imprimir o Relatorio Resumido para o Caixa Interno?"_s});
     QVERIFY(output.previews.isEmpty());
 
     m_messages.answers = {true};

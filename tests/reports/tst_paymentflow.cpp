@@ -19,9 +19,9 @@ namespace {
 const QDate kStart(2026, 3, 1);
 const QDate kEnd(2026, 3, 31);
 
-QString describe(const FlowRow& r) {
-    return u"%1|%2|%3|%4"_s.arg(r.data.toString(u"dd/MM"_s), r.descricao, r.especie,
-                                QString::number(r.total, 'f', 2));
+QString describe(const FlowRow& r)
+{
+    return u"%1|%2|%3|%4"_s.arg(r.data.toString(u"dd/MM"_s), r.descricao, r.especie, QString::number(r.total, 'f', 2));
 }
 
 } // namespace
@@ -46,7 +46,8 @@ private:
     std::unique_ptr<TDM> m_dm;
 };
 
-void TestPaymentFlow::initTestCase() {
+void TestPaymentFlow::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(prepare(m_db), QString());
     QCOMPARE(m_db.execScript(path(u"fluxo.sql"_s)), QString());
@@ -54,11 +55,13 @@ void TestPaymentFlow::initTestCase() {
     QVERIFY2(m_dm, qPrintable(m_messages.texts().join(u'\n')));
 }
 
-void TestPaymentFlow::init() {
+void TestPaymentFlow::init()
+{
     m_messages.messages.clear();
 }
 
-void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays_data() {
+void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays_data()
+{
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<bool>("byDescription");
     QTest::addColumn<QStringList>("rows");
@@ -85,12 +88,12 @@ void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays_data() {
                        u"05/03|VENDA BALCAO|Dinheiro|10.00"_s};
     QTest::newRow("lower-case sangria matches but goes per day")
         << u"sangria"_s << false
-        << QStringList{u"04/03|SANGRIA COFRE|SANGRIA|470.00"_s,
-                       u"05/03|PAGAMENTO FORNECEDOR DE AGUA|SANGRIA|80.00"_s};
+        << QStringList{u"04/03|SANGRIA COFRE|SANGRIA|470.00"_s, u"05/03|PAGAMENTO FORNECEDOR DE AGUA|SANGRIA|80.00"_s};
     QTest::newRow("a kind with no row") << u"CHEQUE"_s << false << QStringList{};
 }
 
-void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays() {
+void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays()
+{
     QFETCH(QString, tipo);
     QFETCH(bool, byDescription);
     QFETCH(QStringList, rows);
@@ -108,18 +111,19 @@ void TestPaymentFlow::shouldGroupByKindAsTheTypeBoxSays() {
     QCOMPARE(r.sum, sum);
 }
 
-void TestPaymentFlow::shouldPrintTheRollAsWorkedOut_data() {
+void TestPaymentFlow::shouldPrintTheRollAsWorkedOut_data()
+{
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("withdrawals per description, description cut at 25")
-        << u"SANGRIA"_s << u"fluxo-sangria.txt"_s;
+    QTest::newRow("withdrawals per description, description cut at 25") << u"SANGRIA"_s << u"fluxo-sangria.txt"_s;
     QTest::newRow("cash per day") << u"DINHEIRO"_s << u"fluxo-dinheiro.txt"_s;
     QTest::newRow("every kind, kind cut at 15") << QString() << u"fluxo-todos.txt"_s;
     QTest::newRow("nothing matching: total 0,00") << u"CHEQUE"_s << u"fluxo-nada.txt"_s;
 }
 
-void TestPaymentFlow::shouldPrintTheRollAsWorkedOut() {
+void TestPaymentFlow::shouldPrintTheRollAsWorkedOut()
+{
     QFETCH(QString, tipo);
     QFETCH(QString, expected);
 
@@ -143,7 +147,8 @@ void TestPaymentFlow::shouldPrintTheRollAsWorkedOut() {
     QVERIFY(!impressao1.isOpen());
 }
 
-void TestPaymentFlow::shouldSumEachDayOfAllKindsWhenAsked() {
+void TestPaymentFlow::shouldSumEachDayOfAllKindsWhenAsked()
+{
     const FlowResult r = PaymentFlow(*m_dm).search(kStart, kEnd, QString(), FlowGrouping::ByDay);
     QStringList found;
     for (const FlowRow& row : r.rows)
@@ -155,7 +160,8 @@ void TestPaymentFlow::shouldSumEachDayOfAllKindsWhenAsked() {
     QVERIFY(qAbs(r.sum - 2215.06) < 0.005);
 }
 
-void TestPaymentFlow::shouldCopyTheListedLinesIntoResumo() {
+void TestPaymentFlow::shouldCopyTheListedLinesIntoResumo()
+{
     PaymentFlow(*m_dm).search(kStart, kEnd, QString());
 
     // resumo is this connection's own work table
@@ -172,7 +178,8 @@ void TestPaymentFlow::shouldCopyTheListedLinesIntoResumo() {
     QCOMPARE(copied.value(8), u"05/03|VENDA BALCAO|Dinheiro|10.00"_s);
 }
 
-void TestPaymentFlow::shouldReplaceTheLinesOfTheLastSearch() {
+void TestPaymentFlow::shouldReplaceTheLinesOfTheLastSearch()
+{
     PaymentFlow flow(*m_dm);
     flow.search(kStart, kEnd, QString());
     const FlowResult last = flow.search(kStart, kEnd, u"CHEQUE"_s);

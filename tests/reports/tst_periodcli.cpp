@@ -33,7 +33,8 @@ private:
     QString m_ini;
 };
 
-void TestPeriodCli::initTestCase() {
+void TestPeriodCli::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(prepare(m_db), QString());
     QVERIFY(m_dir.isValid());
@@ -44,15 +45,15 @@ void TestPeriodCli::initTestCase() {
     m_ini = m_dir.filePath(u"Admin.ini"_s);
     QFile ini(m_ini);
     QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write((u"[LOCAL]\n"_s + section + u"[LOJA]\n"_s + section + u"[EMAIL]\n"_s + section +
-               u"[GERAL]\nENVIAEMAIL=N\n"_s)
-                  .toUtf8());
+    ini.write(
+        (u"[LOCAL]\n"_s + section + u"[LOJA]\n"_s + section + u"[EMAIL]\n"_s + section + u"[GERAL]\nENVIAEMAIL=N\n"_s)
+            .toUtf8());
 }
 
-TestPeriodCli::Run TestPeriodCli::run(const QStringList& args) {
+TestPeriodCli::Run TestPeriodCli::run(const QStringList& args)
+{
     QProcess p;
-    p.start(QStringLiteral(CAIXA_RELATORIO),
-            args + QStringList{u"--ini"_s, m_ini, u"--usuario"_s, u"GERENTE"_s});
+    p.start(QStringLiteral(CAIXA_RELATORIO), args + QStringList{u"--ini"_s, m_ini, u"--usuario"_s, u"GERENTE"_s});
     Run r;
     if (!p.waitForFinished(60000))
         return r;
@@ -64,7 +65,8 @@ TestPeriodCli::Run TestPeriodCli::run(const QStringList& args) {
     return r;
 }
 
-void TestPeriodCli::shouldWriteThePeriodReport() {
+void TestPeriodCli::shouldWriteThePeriodReport()
+{
     // given the cash book of the fixture
     QCOMPARE(m_db.exec(u"DELETE FROM caixa"_s), QString());
     QCOMPARE(m_db.execScript(path(u"periodo-tipos.sql"_s)), QString());
@@ -83,7 +85,8 @@ void TestPeriodCli::shouldWriteThePeriodReport() {
     QVERIFY(qAbs(m_db.scalar(u"SELECT saldofinal FROM saldoinicial"_s).toDouble() - 2412.79) < 0.005);
 }
 
-void TestPeriodCli::shouldWriteThePaymentFlow_data() {
+void TestPeriodCli::shouldWriteThePaymentFlow_data()
+{
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("expected");
 
@@ -94,22 +97,22 @@ void TestPeriodCli::shouldWriteThePaymentFlow_data() {
     QTest::newRow("nothing matching") << QStringList{u"--especie"_s, u"CHEQUE"_s} << u"fluxo-nada.txt"_s;
 }
 
-void TestPeriodCli::shouldWriteThePaymentFlow() {
+void TestPeriodCli::shouldWriteThePaymentFlow()
+{
     QFETCH(QStringList, options);
     QFETCH(QString, expected);
     QCOMPARE(m_db.exec(u"DELETE FROM caixa"_s), QString());
     QCOMPARE(m_db.execScript(path(u"fluxo.sql"_s)), QString());
 
-    const Run r =
-        run(QStringList{u"fluxo"_s, u"--de"_s, u"2026-03-01"_s, u"--ate"_s, u"2026-03-31"_s} + options);
+    const Run r = run(QStringList{u"fluxo"_s, u"--de"_s, u"2026-03-01"_s, u"--ate"_s, u"2026-03-31"_s} + options);
 
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     // The second line carries the moment of printing.
     const QStringList want = expectedLines(expected);
     QCOMPARE(r.out.size(), want.size());
-    QVERIFY2(QRegularExpression(u"^Data :%1-Hora:\\d\\d:\\d\\d:\\d\\d$"_s.arg(QRegularExpression::escape(
-                                    QDate::currentDate().toString(u"dd/MM/yyyy"_s))))
+    QVERIFY2(QRegularExpression(u"^Data :%1-Hora:\\d\\d:\\d\\d:\\d\\d$"_s.arg(
+                                    QRegularExpression::escape(QDate::currentDate().toString(u"dd/MM/yyyy"_s))))
                  .match(r.out.value(1))
                  .hasMatch(),
              qPrintable(r.out.value(1)));
@@ -120,31 +123,30 @@ void TestPeriodCli::shouldWriteThePaymentFlow() {
     QCOMPARE(out, rest);
 }
 
-void TestPeriodCli::shouldRefuseBadOptions_data() {
+void TestPeriodCli::shouldRefuseBadOptions_data()
+{
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("reversed period") << QStringList{u"periodo"_s, u"--de"_s, u"2026-03-05"_s, u"--ate"_s,
                                                     u"2026-03-04"_s}
                                      << u"A data inicial é maior que a data final !"_s;
-    QTest::newRow("reversed flow") << QStringList{u"fluxo"_s, u"--de"_s, u"2026-03-05"_s, u"--ate"_s,
-                                                  u"2026-03-04"_s}
+    QTest::newRow("reversed flow") << QStringList{u"fluxo"_s, u"--de"_s, u"2026-03-05"_s, u"--ate"_s, u"2026-03-04"_s}
                                    << u"A data inicial é maior que a data final !"_s;
-    QTest::newRow("not a day") << QStringList{u"periodo"_s, u"--de"_s, u"2026-02-30"_s, u"--ate"_s,
-                                              u"2026-03-04"_s}
+    QTest::newRow("not a day") << QStringList{u"periodo"_s, u"--de"_s, u"2026-02-30"_s, u"--ate"_s, u"2026-03-04"_s}
                                << u"Data inválida em --de"_s;
     QTest::newRow("missing end") << QStringList{u"fluxo"_s, u"--de"_s, u"2026-03-01"_s} << u"Informe --ate"_s;
-    QTest::newRow("unknown grouping")
-        << QStringList{u"fluxo"_s,      u"--de"_s,      u"2026-03-01"_s, u"--ate"_s,
-                       u"2026-03-31"_s, u"--agrupar"_s, u"mes"_s}
-        << u"Use --agrupar dia ou descricao"_s;
+    QTest::newRow("unknown grouping") << QStringList{u"fluxo"_s,      u"--de"_s,      u"2026-03-01"_s, u"--ate"_s,
+                                                     u"2026-03-31"_s, u"--agrupar"_s, u"mes"_s}
+                                      << u"Use --agrupar dia ou descricao"_s;
     QTest::newRow("previous balance flag")
         << QStringList{u"periodo"_s,          u"--de"_s, u"2026-03-01"_s, u"--ate"_s, u"2026-03-31"_s,
                        u"--saldo-anterior"_s, u"s"_s}
         << u"Use --saldo-anterior S ou N"_s;
 }
 
-void TestPeriodCli::shouldRefuseBadOptions() {
+void TestPeriodCli::shouldRefuseBadOptions()
+{
     QFETCH(QStringList, args);
     QFETCH(QString, message);
     QCOMPARE(m_db.exec(u"DELETE FROM saldoinicial"_s), QString());

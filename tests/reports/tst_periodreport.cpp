@@ -25,7 +25,8 @@ struct Placement {
 };
 
 // Where a text first appears in the report.
-Placement find(const TextReport& r, const QString& text) {
+Placement find(const TextReport& r, const QString& text)
+{
     for (const PlacedText& t : r.texts())
         if (t.text == text)
             return {t.page, t.line};
@@ -64,14 +65,16 @@ private:
     RecordingOutput m_output;
 };
 
-void TestPeriodReport::initTestCase() {
+void TestPeriodReport::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(prepare(m_db), QString());
     m_dm = makeDm(m_db, m_clock, m_messages);
     QVERIFY2(m_dm, qPrintable(m_messages.texts().join(u'\n')));
 }
 
-void TestPeriodReport::init() {
+void TestPeriodReport::init()
+{
     QCOMPARE(m_db.exec(u"DELETE FROM caixa"_s), QString());
     QCOMPARE(m_db.exec(u"DELETE FROM saldoinicial"_s), QString());
     m_output.previews.clear();
@@ -79,32 +82,32 @@ void TestPeriodReport::init() {
     m_messages.messages.clear();
 }
 
-void TestPeriodReport::addRows(int entries, int exits) {
+void TestPeriodReport::addRows(int entries, int exits)
+{
     QStringList values;
     for (int k = 1; k <= entries; ++k)
-        values << u"('2026-03-02', 'E', 'DINHEIRO', 'DINHEIRO', 'VENDA %1', 10, 0, '%2')"_s
-                      .arg(k, 3, 10, QChar(u'0'))
+        values << u"('2026-03-02', 'E', 'DINHEIRO', 'DINHEIRO', 'VENDA %1', 10, 0, '%2')"_s.arg(k, 3, 10, QChar(u'0'))
                       .arg(k);
     for (int k = 1; k <= exits; ++k)
-        values << u"('2026-03-03', 'S', 'DINHEIRO', 'DINHEIRO', 'DESPESA %1', 0, 1, '')"_s.arg(k, 3, 10,
-                                                                                               QChar(u'0'));
+        values << u"('2026-03-03', 'S', 'DINHEIRO', 'DINHEIRO', 'DESPESA %1', 0, 1, '')"_s.arg(k, 3, 10, QChar(u'0'));
     if (values.isEmpty())
         return;
-    QCOMPARE(
-        m_db.exec(u"INSERT INTO caixa (Data, es, Condicao, especie, Descricao, Credito, Debito, CodigoNota) "
-                  "VALUES "_s +
-                  values.join(u", "_s)),
-        QString());
+    QCOMPARE(m_db.exec(u"INSERT INTO caixa (Data, es, Condicao, especie, Descricao, Credito, Debito, CodigoNota) "
+                       "VALUES "_s +
+                       values.join(u", "_s)),
+             QString());
 }
 
-TextReport TestPeriodReport::print(const Period& p, bool previous) {
+TextReport TestPeriodReport::print(const Period& p, bool previous)
+{
     ReportPrinter RD1;
     PeriodReport::configure(RD1);
     RD1.setOutput(&m_output);
     return PeriodReport(*m_dm).print(RD1, p, previous);
 }
 
-void TestPeriodReport::shouldPrintThePeriodAsWorkedOut_data() {
+void TestPeriodReport::shouldPrintThePeriodAsWorkedOut_data()
+{
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QDate>("end");
@@ -116,16 +119,17 @@ void TestPeriodReport::shouldPrintThePeriodAsWorkedOut_data() {
         << u"periodo-tipos.sql"_s << QDate(2026, 3, 2) << QDate(2026, 3, 4) << true << u"periodo-tipos.txt"_s
         << 2412.79;
     QTest::newRow("exits over entries, no previous balance")
-        << u"periodo-saidas.sql"_s << QDate(2026, 3, 10) << QDate(2026, 3, 10) << false
-        << u"periodo-saidas.txt"_s << -1280.50;
+        << u"periodo-saidas.sql"_s << QDate(2026, 3, 10) << QDate(2026, 3, 10) << false << u"periodo-saidas.txt"_s
+        << -1280.50;
     QTest::newRow("three pages, subtotal moved to the next page")
-        << u"periodo-paginas.sql"_s << QDate(2026, 3, 1) << QDate(2026, 3, 31) << true
-        << u"periodo-paginas.txt"_s << 380.0;
+        << u"periodo-paginas.sql"_s << QDate(2026, 3, 1) << QDate(2026, 3, 31) << true << u"periodo-paginas.txt"_s
+        << 380.0;
     QTest::newRow("empty period") << u"periodo-vazio.sql"_s << QDate(2026, 4, 1) << QDate(2026, 4, 30) << true
                                   << u"periodo-vazio.txt"_s << 75.0;
 }
 
-void TestPeriodReport::shouldPrintThePeriodAsWorkedOut() {
+void TestPeriodReport::shouldPrintThePeriodAsWorkedOut()
+{
     QFETCH(QString, rows);
     QFETCH(QDate, start);
     QFETCH(QDate, end);
@@ -153,7 +157,8 @@ void TestPeriodReport::shouldPrintThePeriodAsWorkedOut() {
     QVERIFY(qAbs(m_db.scalar(u"SELECT saldofinal FROM saldoinicial"_s).toDouble() - grandTotal) < 0.005);
 }
 
-void TestPeriodReport::shouldPlaceTheTotalsByThePageRule_data() {
+void TestPeriodReport::shouldPlaceTheTotalsByThePageRule_data()
+{
     QTest::addColumn<int>("entries");
     QTest::addColumn<Placement>("subtotal");
     QTest::addColumn<Placement>("totals");
@@ -163,18 +168,15 @@ void TestPeriodReport::shouldPlaceTheTotalsByThePageRule_data() {
     // Entries fill lines 9 on; the subtotal comes two lines below the last one and the totals
     // two lines below the subtotal.
     QTest::newRow("totals fit under the listing") << 32 << Placement{1, 42} << Placement{1, 44} << false << 2;
-    QTest::newRow("next free line 45: totals on a new page")
-        << 33 << Placement{1, 43} << Placement{2, 9} << true << 2;
-    QTest::newRow("listing ends with a page change")
-        << 39 << Placement{1, 49} << Placement{2, 9} << true << 2;
-    QTest::newRow("subtotal on line 50, page change")
-        << 40 << Placement{1, 50} << Placement{2, 9} << true << 2;
-    QTest::newRow("subtotal would fall on line 51")
-        << 41 << Placement{2, 10} << Placement{2, 12} << false << 2;
+    QTest::newRow("next free line 45: totals on a new page") << 33 << Placement{1, 43} << Placement{2, 9} << true << 2;
+    QTest::newRow("listing ends with a page change") << 39 << Placement{1, 49} << Placement{2, 9} << true << 2;
+    QTest::newRow("subtotal on line 50, page change") << 40 << Placement{1, 50} << Placement{2, 9} << true << 2;
+    QTest::newRow("subtotal would fall on line 51") << 41 << Placement{2, 10} << Placement{2, 12} << false << 2;
     QTest::newRow("last row on line 50") << 42 << Placement{2, 10} << Placement{2, 12} << false << 2;
 }
 
-void TestPeriodReport::shouldPlaceTheTotalsByThePageRule() {
+void TestPeriodReport::shouldPlaceTheTotalsByThePageRule()
+{
     QFETCH(int, entries);
     QFETCH(Placement, subtotal);
     QFETCH(Placement, totals);
@@ -195,7 +197,8 @@ void TestPeriodReport::shouldPlaceTheTotalsByThePageRule() {
     QCOMPARE(r.pageCount(), pages);
 }
 
-void TestPeriodReport::shouldNeverPlaceALinePastThePageEnd() {
+void TestPeriodReport::shouldNeverPlaceALinePastThePageEnd()
+{
     // Every length of listing, with one and two groups: each page carries its header and its
     // own number, and no text lies past line 50.
     for (int entries = 0; entries <= 95; ++entries) {
@@ -205,8 +208,7 @@ void TestPeriodReport::shouldNeverPlaceALinePastThePageEnd() {
             const TextReport r = print({QDate(2026, 3, 1), QDate(2026, 3, 31)});
             const QString label = u"%1 entradas, %2 saídas"_s.arg(entries).arg(exits);
             for (const PlacedText& t : r.texts())
-                QVERIFY2(t.line <= 50,
-                         qPrintable(label + u": linha %1 da página %2"_s.arg(t.line).arg(t.page)));
+                QVERIFY2(t.line <= 50, qPrintable(label + u": linha %1 da página %2"_s.arg(t.line).arg(t.page)));
             for (int page = 1; page <= r.pageCount(); ++page)
                 QVERIFY2(r.pageLines(page).value(1).endsWith(u"Página: %1"_s.arg(page, 6, 10, QChar(u'0'))),
                          qPrintable(label + u": página %1"_s.arg(page)));
@@ -219,7 +221,8 @@ void TestPeriodReport::shouldNeverPlaceALinePastThePageEnd() {
     }
 }
 
-void TestPeriodReport::shouldEditTheFirstBalanceRowOrAddOne() {
+void TestPeriodReport::shouldEditTheFirstBalanceRowOrAddOne()
+{
     // given two balance rows
     QCOMPARE(m_db.exec(u"INSERT INTO saldoinicial (id, saldoinicial, data, saldofinal) VALUES "
                        "(4, 1, '2025-01-01', 11), (9, 2, '2025-02-01', 22)"_s),
@@ -231,19 +234,16 @@ void TestPeriodReport::shouldEditTheFirstBalanceRowOrAddOne() {
 
     // then the first row holds today's grand total and the other one is untouched
     QCOMPARE(m_db.scalar(u"SELECT COUNT(*) FROM saldoinicial"_s).toInt(), 2);
-    QCOMPARE(
-        m_db.scalar(
-                u"SELECT CONCAT(data, ' ', saldoinicial, ' ', saldofinal) FROM saldoinicial WHERE id = 4"_s)
-            .toString(),
-        u"2026-03-05 20 -1280.5"_s);
-    QCOMPARE(
-        m_db.scalar(
-                u"SELECT CONCAT(data, ' ', saldoinicial, ' ', saldofinal) FROM saldoinicial WHERE id = 9"_s)
-            .toString(),
-        u"2025-02-01 2 22"_s);
+    QCOMPARE(m_db.scalar(u"SELECT CONCAT(data, ' ', saldoinicial, ' ', saldofinal) FROM saldoinicial WHERE id = 4"_s)
+                 .toString(),
+             u"2026-03-05 20 -1280.5"_s);
+    QCOMPARE(m_db.scalar(u"SELECT CONCAT(data, ' ', saldoinicial, ' ', saldofinal) FROM saldoinicial WHERE id = 9"_s)
+                 .toString(),
+             u"2025-02-01 2 22"_s);
 }
 
-void TestPeriodReport::shouldReadTheTypedPeriod_data() {
+void TestPeriodReport::shouldReadTheTypedPeriod_data()
+{
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("message");
@@ -254,17 +254,15 @@ void TestPeriodReport::shouldReadTheTypedPeriod_data() {
     QTest::newRow("one day") << u"04/03/2026"_s << u"04/03/2026"_s << QString() << false;
     QTest::newRow("start empty") << blank << u"04/03/2026"_s << u"Selecione o período !"_s << false;
     QTest::newRow("end empty") << u"02/03/2026"_s << blank << u"Selecione o período !"_s << false;
-    QTest::newRow("start half typed")
-        << u"2 /3 /    "_s << u"04/03/2026"_s << u"Data inicial inválida !"_s << false;
-    QTest::newRow("start not a day") << u"31/02/2026"_s << u"04/03/2026"_s << u"Data inicial inválida !"_s
-                                     << false;
-    QTest::newRow("end not a day") << u"02/03/2026"_s << u"32/03/2026"_s << u"Data final inválida !"_s
-                                   << true;
+    QTest::newRow("start half typed") << u"2 /3 /    "_s << u"04/03/2026"_s << u"Data inicial inválida !"_s << false;
+    QTest::newRow("start not a day") << u"31/02/2026"_s << u"04/03/2026"_s << u"Data inicial inválida !"_s << false;
+    QTest::newRow("end not a day") << u"02/03/2026"_s << u"32/03/2026"_s << u"Data final inválida !"_s << true;
     QTest::newRow("start after end") << u"05/03/2026"_s << u"04/03/2026"_s
                                      << u"A data inicial é maior que a data final !"_s << false;
 }
 
-void TestPeriodReport::shouldReadTheTypedPeriod() {
+void TestPeriodReport::shouldReadTheTypedPeriod()
+{
     QFETCH(QString, start);
     QFETCH(QString, end);
     QFETCH(QString, message);
@@ -282,7 +280,8 @@ void TestPeriodReport::shouldReadTheTypedPeriod() {
     QCOMPARE(std::get<PeriodRefusal>(read).field == PeriodRefusal::Field::End, focusOnEnd);
 }
 
-void TestPeriodReport::shouldLeaveThePrinterClosedWhenTheDatabaseFails() {
+void TestPeriodReport::shouldLeaveThePrinterClosedWhenTheDatabaseFails()
+{
     // given a balance record that cannot be written
     load(u"periodo-saidas.sql"_s);
     QCOMPARE(m_db.exec(u"RENAME TABLE saldoinicial TO saldoinicial_fora"_s), QString());

@@ -25,7 +25,8 @@ using namespace reportfixtures;
 
 namespace {
 
-template <typename T> T* child(QWidget& w, const char* name) {
+template <typename T> T* child(QWidget& w, const char* name)
+{
     T* found = w.findChild<T*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no child %s", name);
@@ -35,7 +36,8 @@ template <typename T> T* child(QWidget& w, const char* name) {
 const QString kBlankDate = u"  /  /    "_s;
 
 // Screenshots for the user guide, when asked for.
-void saveShot(QWidget& w, const QString& name) {
+void saveShot(QWidget& w, const QString& name)
+{
     const QString docs = qEnvironmentVariable("CAIXA_DOCS_DIR");
     if (!docs.isEmpty())
         w.grab().save(QDir(docs).filePath(name));
@@ -49,7 +51,8 @@ bool showActive(QWidget& w)
     return QTest::qWaitForWindowActive(&w);
 }
 
-void savePreviewShot(const TextReport& report, const QString& name) {
+void savePreviewShot(const TextReport& report, const QString& name)
+{
     if (qEnvironmentVariable("CAIXA_DOCS_DIR").isEmpty())
         return;
     TFrmPreview preview(report, 97);
@@ -78,7 +81,8 @@ private Q_SLOTS:
     void shouldRefuseAReversedFlowPeriod();
 
 private:
-    void typeDate(QLineEdit* edit, const QString& digits) {
+    void typeDate(QLineEdit* edit, const QString& digits)
+    {
         edit->clear();
         edit->setCursorPosition(0);
         QTest::keyClicks(edit, digits);
@@ -92,14 +96,16 @@ private:
     RecordingOutput m_output;
 };
 
-void TestPeriodWindows::initTestCase() {
+void TestPeriodWindows::initTestCase()
+{
     REQUIRE_TEST_DB();
     QCOMPARE(prepare(m_db), QString());
     m_dm = makeDm(m_db, m_clock, m_messages);
     QVERIFY2(m_dm, qPrintable(m_messages.texts().join(u'\n')));
 }
 
-void TestPeriodWindows::init() {
+void TestPeriodWindows::init()
+{
     QCOMPARE(m_db.exec(u"DELETE FROM caixa"_s), QString());
     QCOMPARE(m_db.exec(u"DELETE FROM saldoinicial"_s), QString());
     m_messages.messages.clear();
@@ -107,7 +113,8 @@ void TestPeriodWindows::init() {
     m_output.prints.clear();
 }
 
-void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted_data() {
+void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted_data()
+{
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("message");
@@ -117,13 +124,13 @@ void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted_data() {
     QTest::newRow("no end") << u"02032026"_s << QString() << u"Selecione o período !"_s << u"DateEdit1"_s;
     QTest::newRow("start not a day") << u"31022026"_s << u"04032026"_s << u"Data inicial inválida !"_s
                                      << u"DateEdit1"_s;
-    QTest::newRow("end half typed") << u"02032026"_s << u"0403"_s << u"Data final inválida !"_s
-                                    << u"DateEdit2"_s;
-    QTest::newRow("start after end") << u"05032026"_s << u"04032026"_s
-                                     << u"A data inicial é maior que a data final !"_s << u"DateEdit1"_s;
+    QTest::newRow("end half typed") << u"02032026"_s << u"0403"_s << u"Data final inválida !"_s << u"DateEdit2"_s;
+    QTest::newRow("start after end") << u"05032026"_s << u"04032026"_s << u"A data inicial é maior que a data final !"_s
+                                     << u"DateEdit1"_s;
 }
 
-void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted() {
+void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted()
+{
     QFETCH(QString, start);
     QFETCH(QString, end);
     QFETCH(QString, message);
@@ -154,7 +161,8 @@ void TestPeriodWindows::shouldRefuseAPeriodThatCannotBePrinted() {
     QCOMPARE(saldoRows(), 0);
 }
 
-void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay_data() {
+void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay_data()
+{
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
@@ -162,13 +170,14 @@ void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QDate>("revealedDay");
 
-    QTest::newRow("with the previous balance") << u"periodo-tipos.sql"_s << u"02032026"_s << u"04032026"_s
-                                               << true << u"periodo-tipos.txt"_s << QDate(2026, 3, 4);
-    QTest::newRow("without the previous balance") << u"periodo-saidas.sql"_s << u"10032026"_s << u"10032026"_s
-                                                  << false << u"periodo-saidas.txt"_s << QDate(2026, 3, 10);
+    QTest::newRow("with the previous balance") << u"periodo-tipos.sql"_s << u"02032026"_s << u"04032026"_s << true
+                                               << u"periodo-tipos.txt"_s << QDate(2026, 3, 4);
+    QTest::newRow("without the previous balance") << u"periodo-saidas.sql"_s << u"10032026"_s << u"10032026"_s << false
+                                                  << u"periodo-saidas.txt"_s << QDate(2026, 3, 10);
 }
 
-void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay() {
+void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay()
+{
     QFETCH(QString, rows);
     QFETCH(QString, start);
     QFETCH(QString, end);
@@ -216,7 +225,8 @@ void TestPeriodWindows::shouldPrintClearTheDatesAndRevealTheLastDay() {
         savePreviewShot(report, u"relatorio-caixa-periodo-visualizacao.png"_s);
 }
 
-void TestPeriodWindows::shouldMoveOnWithEnter() {
+void TestPeriodWindows::shouldMoveOnWithEnter()
+{
     TFCaixa_Relatorio1_OPNovo w(*m_dm);
     w.setReportOutput(&m_output);
     QVERIFY(showActive(w));
@@ -237,7 +247,8 @@ void TestPeriodWindows::shouldMoveOnWithEnter() {
     QVERIFY(w.isVisible());
 }
 
-void TestPeriodWindows::shouldTellTheDatabaseErrorAndShowNothing() {
+void TestPeriodWindows::shouldTellTheDatabaseErrorAndShowNothing()
+{
     // given a cash book that cannot be read
     TFCaixa_Relatorio1_OPNovo w(*m_dm);
     w.setReportOutput(&m_output);
@@ -265,7 +276,8 @@ void TestPeriodWindows::shouldTellTheDatabaseErrorAndShowNothing() {
     QVERIFY(revealed);
 }
 
-void TestPeriodWindows::shouldOpenTheFlowOnTheCurrentMonth() {
+void TestPeriodWindows::shouldOpenTheFlowOnTheCurrentMonth()
+{
     m_clock.set(QDateTime(QDate(2026, 2, 14), QTime(9, 0)));
     TFrmFluxo w(*m_dm);
     m_clock.set(QDateTime(QDate(2026, 3, 5), QTime(14, 10)));
@@ -283,7 +295,8 @@ void TestPeriodWindows::shouldOpenTheFlowOnTheCurrentMonth() {
     QCOMPARE(child<QTableView>(w, "DBGrid1")->model()->rowCount(), 0);
 }
 
-void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch_data() {
+void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch_data()
+{
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QStringList>("firstRow");
     QTest::addColumn<int>("rows");
@@ -291,20 +304,19 @@ void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch_data() {
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("withdrawals") << u"SANGRIA"_s
-                                 << QStringList{u"04/03/2026"_s, u"SANGRIA COFRE"_s, u"SANGRIA"_s,
-                                                u"450,00"_s}
-                                 << 3 << u"550,00"_s << u"fluxo-sangria.txt"_s;
+                                 << QStringList{u"04/03/2026"_s, u"SANGRIA COFRE"_s, u"SANGRIA"_s, u"450,00"_s} << 3
+                                 << u"550,00"_s << u"fluxo-sangria.txt"_s;
     QTest::newRow("every kind, kinds not cut in the grid")
-        << QString() << QStringList{u"02/03/2026"_s, u"TROCO"_s, u"AD.TROCO"_s, u"100,00"_s} << 9
-        << u"2.215,06"_s << u"fluxo-todos.txt"_s;
+        << QString() << QStringList{u"02/03/2026"_s, u"TROCO"_s, u"AD.TROCO"_s, u"100,00"_s} << 9 << u"2.215,06"_s
+        << u"fluxo-todos.txt"_s;
     QTest::newRow("cash typed in lower case")
         << u"dinheiro"_s << QStringList{u"02/03/2026"_s, u"VENDA A VISTA"_s, u"DINHEIRO"_s, u"75,50"_s} << 3
         << u"285,50"_s << u"fluxo-dinheiro.txt"_s;
-    QTest::newRow("nothing matching")
-        << u"CHEQUE"_s << QStringList{} << 0 << u"0,00"_s << u"fluxo-nada.txt"_s;
+    QTest::newRow("nothing matching") << u"CHEQUE"_s << QStringList{} << 0 << u"0,00"_s << u"fluxo-nada.txt"_s;
 }
 
-void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch() {
+void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch()
+{
     QFETCH(QString, tipo);
     QFETCH(QStringList, firstRow);
     QFETCH(int, rows);
@@ -363,7 +375,8 @@ void TestPeriodWindows::shouldSearchShowTheTotalAndPrintTheSearch() {
     QCOMPARE(m_db.exec(u"DELETE FROM caixa"_s), QString());
 }
 
-void TestPeriodWindows::shouldRefuseAReversedFlowPeriod() {
+void TestPeriodWindows::shouldRefuseAReversedFlowPeriod()
+{
     QCOMPARE(m_db.execScript(path(u"fluxo.sql"_s)), QString());
     TFrmFluxo w(*m_dm);
     w.setReportOutput(&m_output);

@@ -8,7 +8,10 @@
 
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(QDateTime now = QDateTime(QDate(2026, 3, 5), QTime(14, 10))) : m_now(std::move(now)) {}
+    explicit FixedClock(QDateTime now = QDateTime(QDate(2026, 3, 5), QTime(14, 10)))
+        : m_now(std::move(now))
+    {
+    }
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }
 

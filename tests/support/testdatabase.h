@@ -36,11 +36,11 @@ private:
 };
 
 // Fails under CI (the server must be there) and skips elsewhere when there is no test server.
-#define REQUIRE_TEST_DB()                                                                                    \
-    do {                                                                                                     \
-        if (!TestDatabase::configured()) {                                                                   \
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))                                         \
-                QFAIL(qPrintable(TestDatabase::missingReason()));                                           \
-            QSKIP(qPrintable(TestDatabase::missingReason()));                                               \
-        }                                                                                                    \
+#define REQUIRE_TEST_DB()                                                                                              \
+    do {                                                                                                               \
+        if (!TestDatabase::configured()) {                                                                             \
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))                                                   \
+                QFAIL(qPrintable(TestDatabase::missingReason()));                                                      \
+            QSKIP(qPrintable(TestDatabase::missingReason()));                                                          \
+        }                                                                                                              \
     } while (false)

@@ -24,11 +24,11 @@ int closedPort();
 
 } // namespace testsmtp
 
-#define REQUIRE_TEST_SMTP()                                                                                  \
-    do {                                                                                                     \
-        if (!testsmtp::configured()) {                                                                       \
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))                                         \
-                QFAIL("Servidor SMTP de teste não configurado; rode ./run test");                            \
-            QSKIP("Servidor SMTP de teste não configurado; rode ./run test");                                \
-        }                                                                                                    \
+#define REQUIRE_TEST_SMTP()                                                                                            \
+    do {                                                                                                               \
+        if (!testsmtp::configured()) {                                                                                 \
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))                                                   \
+                QFAIL("Servidor SMTP de teste não configurado; rode ./run test");                                      \
+            QSKIP("Servidor SMTP de teste não configurado; rode ./run test");                                          \
+        }                                                                                                              \
     } while (false)

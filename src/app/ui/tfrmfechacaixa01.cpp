@@ -77,8 +77,8 @@ TFrmfechacaixa01::TFrmfechacaixa01(TDM& dm, QWidget* parent)
         grid->setColumnWidth(2, 100);
         grid->installEventFilter(this);
     }
-    for (QLineEdit* e : {ui->CurrencyEdit1, ui->CurrencyEdit2, ui->CurrencyEdit3, ui->CurrencyEdit4,
-                         ui->CurrencyEdit11, ui->CurrencyEdit12, ui->CurrencyEdit13})
+    for (QLineEdit* e : {ui->CurrencyEdit1, ui->CurrencyEdit2, ui->CurrencyEdit3, ui->CurrencyEdit4, ui->CurrencyEdit11,
+                         ui->CurrencyEdit12, ui->CurrencyEdit13})
         e->setText(shownOutside(0));
 }
 
@@ -253,9 +253,9 @@ void TFrmfechacaixa01::showSummary(const DailySummaryResult& r)
 {
     const SummaryRow& s = r.row;
     const std::pair<QLineEdit*, double> bound[] = {
-        {ui->SALDOINICIAL, s.SALDOINICIAL}, {ui->SALDOFINAL, s.SALDOFINAL},   {ui->CHEQUE_E, s.CHEQUE_E},
-        {ui->CHEQUE_S, s.CHEQUE_S},         {ui->calccheque, s.calccheque},   {ui->CARTAO_E, s.CARTAO_E},
-        {ui->CARTAO_S, s.CARTAO_S},         {ui->calccartao, s.calccartao},   {ui->DINHEIRO_E, s.DINHEIRO_E},
+        {ui->SALDOINICIAL, s.SALDOINICIAL}, {ui->SALDOFINAL, s.SALDOFINAL},     {ui->CHEQUE_E, s.CHEQUE_E},
+        {ui->CHEQUE_S, s.CHEQUE_S},         {ui->calccheque, s.calccheque},     {ui->CARTAO_E, s.CARTAO_E},
+        {ui->CARTAO_S, s.CARTAO_S},         {ui->calccartao, s.calccartao},     {ui->DINHEIRO_E, s.DINHEIRO_E},
         {ui->DINHEIRO_S, s.DINHEIRO_S},     {ui->calcdinheiro, s.calcdinheiro}, {ui->CartaoD_E, s.CartaoD_E},
         {ui->CartaoD_S, s.CartaoD_S},       {ui->calccartaoD, s.calccartaoD},
     };

@@ -34,14 +34,14 @@ public:
     static void revealOnMainWindow(const QDate& day, bool withButton = true);
 
 public Q_SLOTS:
-    void BitBtn8Click();      // &Abrir o Caixa
-    void BitBtn2Click();      // &Voltar ao Caixa
-    void BitBtn7Click();      // &Resultados do Caixa
-    void BitBtn5Click();      // &Sangria no Caixa
-    void SpeedButton1Click(); // &Reforço no Caixa
+    void BitBtn8Click();       // &Abrir o Caixa
+    void BitBtn2Click();       // &Voltar ao Caixa
+    void BitBtn7Click();       // &Resultados do Caixa
+    void BitBtn5Click();       // &Sangria no Caixa
+    void SpeedButton1Click();  // &Reforço no Caixa
     void TSpeedButton3Click(); // Despesa &no Caixa
-    void BitBtn6Click();      // Sa&ir do Fechamento
-    void BitBtn1Click();      // Visualizar &Caixa
+    void BitBtn6Click();       // Sa&ir do Fechamento
+    void BitBtn1Click();       // Visualizar &Caixa
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

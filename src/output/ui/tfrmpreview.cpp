@@ -156,8 +156,7 @@ QString TFrmPreview::savePdf(const QString& fileName) const
 
 void TFrmPreview::btnSalvarPdfClick()
 {
-    const QString file =
-        QFileDialog::getSaveFileName(this, u"Salvar como PDF"_s, u"relatorio.pdf"_s, u"PDF (*.pdf)"_s);
+    const QString file = QFileDialog::getSaveFileName(this, u"Salvar como PDF"_s, u"relatorio.pdf"_s, u"PDF (*.pdf)"_s);
     if (file.isEmpty())
         return;
     if (const QString error = savePdf(file); !error.isEmpty())

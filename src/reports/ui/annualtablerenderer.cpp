@@ -18,9 +18,9 @@ namespace {
 // Drawing units: hundredths of a millimetre.
 constexpr double kUnits = 100.0;
 constexpr double kMargin = 10.0 * kUnits;
-constexpr double kPad = 1.0 * kUnits;          // text inside a cell
-constexpr double kStoreHeight = 7.5 * kUnits;  // page header: store name line
-constexpr double kTitleHeight = 6.0 * kUnits;  //              title line
+constexpr double kPad = 1.0 * kUnits;         // text inside a cell
+constexpr double kStoreHeight = 7.5 * kUnits; // page header: store name line
+constexpr double kTitleHeight = 6.0 * kUnits; //              title line
 constexpr double kHeaderGap = 3.0 * kUnits;
 constexpr double kColumnHeaderHeight = 7.0 * kUnits;
 constexpr double kSummaryHeight = 7.0 * kUnits;

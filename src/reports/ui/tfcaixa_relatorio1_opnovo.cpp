@@ -19,7 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QIcon calendarIcon() {
+QIcon calendarIcon()
+{
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -34,7 +35,8 @@ QIcon calendarIcon() {
 }
 
 // A date field typed over the mask "  /  /    ", with a calendar to pick the date from.
-void makeDateField(QLineEdit* edit, const Clock& clock) {
+void makeDateField(QLineEdit* edit, const Clock& clock)
+{
     edit->setInputMask(u"99/99/9999; "_s);
     edit->clear();
     QAction* open = edit->addAction(calendarIcon(), QLineEdit::TrailingPosition);
@@ -65,7 +67,8 @@ TFCaixa_Relatorio1_OPNovo::TFCaixa_Relatorio1_OPNovo(TDM& dm, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TFCaixa_Relatorio1_OPNovo>())
     , m_dm(dm)
-    , m_preview(this, 97) {
+    , m_preview(this, 97)
+{
     ui->setupUi(this);
     setFixedSize(size());
     makeDateField(ui->DateEdit1, m_dm.clock());
@@ -84,7 +87,8 @@ TFCaixa_Relatorio1_OPNovo::TFCaixa_Relatorio1_OPNovo(TDM& dm, QWidget* parent)
 
 TFCaixa_Relatorio1_OPNovo::~TFCaixa_Relatorio1_OPNovo() = default;
 
-bool TFCaixa_Relatorio1_OPNovo::eventFilter(QObject* watched, QEvent* event) {
+bool TFCaixa_Relatorio1_OPNovo::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -95,7 +99,8 @@ bool TFCaixa_Relatorio1_OPNovo::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFCaixa_Relatorio1_OPNovo::BitBtn1Click() {
+void TFCaixa_Relatorio1_OPNovo::BitBtn1Click()
+{
     const auto read = PeriodReport::readPeriod(ui->DateEdit1->displayText(), ui->DateEdit2->displayText());
     if (const auto* refusal = std::get_if<PeriodRefusal>(&read)) {
         m_dm.messages().show(MessageSink::Kind::Error, PeriodReport::messageTitle(), refusal->message);
@@ -116,6 +121,7 @@ void TFCaixa_Relatorio1_OPNovo::BitBtn1Click() {
         m_onPrinted(period.end);
 }
 
-void TFCaixa_Relatorio1_OPNovo::BitBtn2Click() {
+void TFCaixa_Relatorio1_OPNovo::BitBtn2Click()
+{
     close();
 }

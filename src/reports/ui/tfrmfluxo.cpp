@@ -19,7 +19,8 @@ TFrmFluxo::TFrmFluxo(TDM& dm, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TFrmFluxo>())
     , m_dm(dm)
-    , m_preview(this, 97) {
+    , m_preview(this, 97)
+{
     ui->setupUi(this);
     setFixedSize(686, 711);
 
@@ -54,12 +55,14 @@ TFrmFluxo::TFrmFluxo(TDM& dm, QWidget* parent)
 
 TFrmFluxo::~TFrmFluxo() = default;
 
-void TFrmFluxo::showEvent(QShowEvent* event) {
+void TFrmFluxo::showEvent(QShowEvent* event)
+{
     showTotal(false);
     QDialog::showEvent(event);
 }
 
-bool TFrmFluxo::eventFilter(QObject* watched, QEvent* event) {
+bool TFrmFluxo::eventFilter(QObject* watched, QEvent* event)
+{
     // No row can be deleted from the grid.
     if (watched == ui->DBGrid1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -69,12 +72,14 @@ bool TFrmFluxo::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFrmFluxo::showTotal(bool visible) {
+void TFrmFluxo::showTotal(bool visible)
+{
     ui->label3->setVisible(visible);
     ui->label4->setVisible(visible);
 }
 
-void TFrmFluxo::TSpeedButtonClick() {
+void TFrmFluxo::TSpeedButtonClick()
+{
     const QDate dti = ui->DTI->date();
     const QDate dtf = ui->DTF->date();
     const auto checked = PeriodReport::checkPeriod(dti, dtf);
@@ -98,15 +103,16 @@ void TFrmFluxo::TSpeedButtonClick() {
     for (const FlowRow& r : m_search->rows) {
         auto* total = new QStandardItem(br::money(r.total));
         total->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_mycaixa->appendRow({new QStandardItem(br::date(r.data)), new QStandardItem(r.descricao),
-                              new QStandardItem(r.especie), total});
+        m_mycaixa->appendRow(
+            {new QStandardItem(br::date(r.data)), new QStandardItem(r.descricao), new QStandardItem(r.especie), total});
     }
     ui->label4->setText(br::money(m_search->sum));
     showTotal(true);
     ui->TSpeedButton2->setEnabled(true);
 }
 
-void TFrmFluxo::TSpeedButton2Click() {
+void TFrmFluxo::TSpeedButton2Click()
+{
     if (!m_search)
         return;
     try {

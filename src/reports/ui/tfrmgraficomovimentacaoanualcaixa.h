@@ -35,8 +35,8 @@ public:
         double position = 0; // codigocliente; the kinds without a code stand at 0
         int category = 0;    // index on the horizontal axis
         QString label;
-        double value = 0;    // totalgeral
-        QString mark;        // "label\nNN,NN %"
+        double value = 0; // totalgeral
+        QString mark;     // "label\nNN,NN %"
         QColor color;
     };
     const QList<Bar>& bars() const { return m_bars; }

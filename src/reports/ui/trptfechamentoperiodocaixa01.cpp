@@ -26,9 +26,7 @@ TRptFechamentoPeriodoCaixa01::TRptFechamentoPeriodoCaixa01(TDM& dm, QWidget* par
     m_printer.Acentuacao = Accentuation::SemAcento;
     m_printer.TitulodoRelatorio = u"Quilate Sistemas"_s;
     m_printer.OpcoesPreview.caption = u"Visualização"_s;
-    m_report->setProgress([this](int n) {
-        ui->PB1->setValue(std::min(n, ui->PB1->maximum()));
-    });
+    m_report->setProgress([this](int n) { ui->PB1->setValue(std::min(n, ui->PB1->maximum())); });
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TRptFechamentoPeriodoCaixa01::BitBtn1Click);
     connect(ui->btn1, &QPushButton::clicked, this, &TRptFechamentoPeriodoCaixa01::btn1Click);
