@@ -2,6 +2,8 @@
 
 #include "ui_tfrmcaixa.h"
 
+#include "gridposition.h"
+
 #include "app/brformat.h"
 #include "app/clock.h"
 #include "app/messagesink.h"
@@ -376,19 +378,12 @@ std::optional<CashBookRow> TfrmCaixa::currentRow() const
 
 int TfrmCaixa::currentPosition() const
 {
-    const QModelIndex current = ui->DBGrid1->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return grid::position(ui->DBGrid1);
 }
 
 void TfrmCaixa::moveTo(int position)
 {
-    const int count = m_proxy->rowCount();
-    if (count == 0)
-        return;
-    position = std::clamp(position, 0, count - 1);
-    const int column = std::max(0, ui->DBGrid1->currentIndex().column());
-    ui->DBGrid1->setCurrentIndex(m_proxy->index(position, column));
-    ui->DBGrid1->scrollTo(ui->DBGrid1->currentIndex());
+    grid::moveTo(ui->DBGrid1, position);
 }
 
 void TfrmCaixa::reload(int controle, int position)

@@ -2,6 +2,8 @@
 
 #include "ui_tfrmvisualizarabertura.h"
 
+#include "gridposition.h"
+
 #include "app/messagesink.h"
 #include "app/tdm.h"
 #include "movements/viewersmodel.h"
@@ -82,19 +84,12 @@ void TFrmVisualizarAbertura::reload(int key)
 
 int TFrmVisualizarAbertura::currentPosition() const
 {
-    const QModelIndex current = ui->DBGrid1->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return grid::position(ui->DBGrid1);
 }
 
 void TFrmVisualizarAbertura::moveTo(int position)
 {
-    const int count = m_proxy->rowCount();
-    if (count == 0)
-        return;
-    position = std::clamp(position, 0, count - 1);
-    const int column = std::max(0, ui->DBGrid1->currentIndex().column());
-    ui->DBGrid1->setCurrentIndex(m_proxy->index(position, column));
-    ui->DBGrid1->scrollTo(ui->DBGrid1->currentIndex());
+    grid::moveTo(ui->DBGrid1, position);
 }
 
 // An editor still open in the grid hands its text to the model when it loses the focus.

@@ -2,6 +2,8 @@
 
 #include "ui_tfrmvisualizarsangriareforcodespesa.h"
 
+#include "gridposition.h"
+
 #include "app/messagesink.h"
 #include "app/tdm.h"
 #include "movements/viewersmodel.h"
@@ -73,18 +75,12 @@ void TFrmVisualizarSangriaReforcoDespesa::reload(int key)
 
 int TFrmVisualizarSangriaReforcoDespesa::currentPosition() const
 {
-    const QModelIndex current = ui->DBGrid1->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return grid::position(ui->DBGrid1);
 }
 
 void TFrmVisualizarSangriaReforcoDespesa::moveTo(int position)
 {
-    const int count = m_proxy->rowCount();
-    if (count == 0)
-        return;
-    position = std::clamp(position, 0, count - 1);
-    ui->DBGrid1->setCurrentIndex(m_proxy->index(position, std::max(0, ui->DBGrid1->currentIndex().column())));
-    ui->DBGrid1->scrollTo(ui->DBGrid1->currentIndex());
+    grid::moveTo(ui->DBGrid1, position);
 }
 
 void TFrmVisualizarSangriaReforcoDespesa::DBNavigator1Click(TFrmVisualizarSangriaReforcoDespesa::NavigateBtn button)
