@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "mainsession.h"
 #include "tdm.h"
+#include "vocabulary.h"
 
 #include <QSqlQuery>
 
@@ -57,14 +58,6 @@ namespace {
 
 constexpr int kBold = TextStyle::Bold;
 constexpr int kTitle = TextStyle::Bold | TextStyle::Expanded;
-
-bool isAny(const QString& v, std::initializer_list<const char16_t*> options)
-{
-    for (const char16_t* o : options)
-        if (v == QStringView(o))
-            return true;
-    return false;
-}
 
 // Cash, cheque and the entries are kept to the ten-thousandth, so that long days add up exactly.
 void addFixed(double& total, double amount)
@@ -134,16 +127,16 @@ QStringList PendingClosing::labels(const PendingWorkRow& r)
         out << u"Troco Caixa"_s;
     if (e == u"SANGRIA"_s && r.es == u"S"_s)
         out << u"Sangria Caixa"_s;
-    out << (isAny(e, {u"DINHEIRO", u"Dinheiro"}) && r.es == u"E"_s ? u"Receb.Dinheiro"_s : u"Pagto.Dinheiro"_s);
-    if (isAny(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
+    out << (isOneOf(e, {u"DINHEIRO", u"Dinheiro"}) && r.es == u"E"_s ? u"Receb.Dinheiro"_s : u"Pagto.Dinheiro"_s);
+    if (isOneOf(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
         out << u"Receb.Cred.Dinh."_s;
-    if (isAny(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}))
+    if (isOneOf(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}))
         out << u"Receb.C.Debito"_s;
-    if (isAny(e, {u"CARTAO CREDITO", u"Cartão de Credito"}))
+    if (isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito"}))
         out << u"Venda C.Credito"_s;
-    if (isAny(e, {u"CHEQUE", u"Cheque"}))
+    if (isOneOf(e, {u"CHEQUE", u"Cheque"}))
         out << u"Cheque"_s;
-    if (isAny(e, {u"Crediario", u"CREDIARIO"}))
+    if (isOneOf(e, {u"Crediario", u"CREDIARIO"}))
         out << u"Crediario"_s;
     for (QString& l : out)
         l = l.left(12);
@@ -157,18 +150,18 @@ void PendingClosing::add(PendingTotals& t, const PendingWorkRow& r)
         const double v = r.vReceb();
         if (e == u"AD.TROCO"_s)
             t.troco += v;
-        if (isAny(e, {u"DINHEIRO", u"Dinheiro", u"BANCO"}))
+        if (isOneOf(e, {u"DINHEIRO", u"Dinheiro", u"BANCO"}))
             addFixed(t.dinheiro, v);
-        if (isAny(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
+        if (isOneOf(e, {u"Recebimento Crediario Dinheiro", u"RECEBIMENTO CREDIARIO DINHEIRO"}))
             t.crediarioDinheiro += v;
-        if (isAny(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}))
+        if (isOneOf(e, {u"CARTAO DEBITO", u"Recebimento Crediario Cartao Debito", u"Cartão de Debito"}))
             t.cartaoDebito += v;
-        if (isAny(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO",
-                      u"Recebimento Crediario Cartao Credito"}))
+        if (isOneOf(e, {u"CARTAO CREDITO", u"Cartão de Credito", u"CARTÃO DE CREDITO",
+                        u"Recebimento Crediario Cartao Credito"}))
             t.cartaoCredito += v;
-        if (isAny(e, {u"Crediario", u"CREDIARIO", u"CREDITO LOJA"}))
+        if (isOneOf(e, {u"Crediario", u"CREDIARIO", u"CREDITO LOJA"}))
             t.crediario += v;
-        if (isAny(e, {u"CHEQUE", u"Cheque"}))
+        if (isOneOf(e, {u"CHEQUE", u"Cheque"}))
             addFixed(t.cheque, v);
         addFixed(t.entradas, v);
     } else if (r.es == u"S"_s) {
@@ -179,11 +172,11 @@ void PendingClosing::add(PendingTotals& t, const PendingWorkRow& r)
             t.banco += v;
         if (e == u"DEVOLUCAO"_s)
             t.devolucao += v;
-        if (isAny(e, {u"DINHEIRO", u"Dinheiro"}))
+        if (isOneOf(e, {u"DINHEIRO", u"Dinheiro"}))
             t.saidaDinheiro += v;
         if (e == u"CARTAO DEBITO"_s)
             t.saidaCartao += v;
-        if (isAny(e, {u"CHEQUE", u"Cheque"}))
+        if (isOneOf(e, {u"CHEQUE", u"Cheque"}))
             t.saidaCheques += v;
         if (e == u"SANGRIA"_s)
             t.sangria += v;

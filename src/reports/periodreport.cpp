@@ -3,6 +3,7 @@
 #include "app/brformat.h"
 #include "app/clock.h"
 #include "app/tdm.h"
+#include "app/vocabulary.h"
 #include "output/reportprinter.h"
 
 #include <QSqlQuery>
@@ -14,14 +15,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kMoney = u"###,##0.00"_s;
-
-bool isAny(const QString& value, std::initializer_list<const char16_t*> options)
-{
-    for (const char16_t* o : options)
-        if (value == QStringView(o))
-            return true;
-    return false;
-}
 
 // "C" for an amount of zero or more, "D" below zero. Judged on the cents shown, so that a
 // float residue never prints as "0,00 D".
@@ -42,7 +35,7 @@ bool isBlankDate(const QString& text)
 // cash, which have a line of their own in the closing block.
 bool isCash(const PeriodRow& r)
 {
-    return isAny(r.condicao, {u"DINHEIRO", u"Dinheiro"}) && r.especie != u"Recebimento Crediario Dinheiro"_s;
+    return isOneOf(r.condicao, {u"DINHEIRO", u"Dinheiro"}) && r.especie != u"Recebimento Crediario Dinheiro"_s;
 }
 
 // Places the pages: headers, counter and the page rule.
@@ -293,15 +286,15 @@ PeriodData PeriodReport::compute(const Period& period, bool withPreviousBalance)
         if (isCash(r)) {
             d.cashEntries += r.credito;
             d.cashExits += r.debito;
-        } else if (isAny(r.condicao, {u"CARTÃO DE CREDITO", u"Cartão de Credito"})) {
+        } else if (isOneOf(r.condicao, {u"CARTÃO DE CREDITO", u"Cartão de Credito"})) {
             if (r.especie != u"Recebimento Crediario Cartao Credito"_s)
                 d.creditCard += r.credito;
-        } else if (isAny(r.condicao, {u"CARTÃO DE DEBITO", u"Cartão de Debito"})) {
+        } else if (isOneOf(r.condicao, {u"CARTÃO DE DEBITO", u"Cartão de Debito"})) {
             if (r.especie != u"Recebimento Crediario Cartao Debito"_s)
                 d.debitCard += r.credito;
-        } else if (isAny(r.condicao, {u"Crediario", u"CREDIARIO"})) {
+        } else if (isOneOf(r.condicao, {u"Crediario", u"CREDIARIO"})) {
             d.crediario += r.credito;
-        } else if (isAny(r.condicao, {u"Cheque", u"CHEQUE"})) {
+        } else if (isOneOf(r.condicao, {u"Cheque", u"CHEQUE"})) {
             if (r.especie != u"Recebimento Crediario Cheque"_s)
                 d.cheque += r.credito;
         }

@@ -2,6 +2,7 @@
 
 #include "ui_tfcaixa_relatorio1_opnovo.h"
 
+#include "app/brformat.h"
 #include "app/clock.h"
 #include "app/dbconnection.h"
 #include "app/messagesink.h"
@@ -50,11 +51,11 @@ void makeDateField(QLineEdit* edit, const Clock& clock)
         action->setDefaultWidget(calendar);
         popup.addAction(action);
         QObject::connect(calendar, &QCalendarWidget::clicked, &popup, [edit, &popup](QDate day) {
-            edit->setText(day.toString(u"dd/MM/yyyy"_s));
+            edit->setText(br::date(day));
             popup.close();
         });
         QObject::connect(calendar, &QCalendarWidget::activated, &popup, [edit, &popup](QDate day) {
-            edit->setText(day.toString(u"dd/MM/yyyy"_s));
+            edit->setText(br::date(day));
             popup.close();
         });
         popup.exec(edit->mapToGlobal(QPoint(0, edit->height())));
